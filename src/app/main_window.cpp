@@ -1,0 +1,102 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include "app/message_sink.h"
+#include "app/tab_control.h"
+#include "help/help_texts.h"
+#include "pages/dynamic_stroke_page.h"
+#include "pages/form.h"
+
+using form::toPixels;
+
+namespace {
+
+constexpr int kClientWidth = 6924;
+constexpr int kClientHeight = 7824;
+
+QString fromStd(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+MainWindow::MainWindow(MessageSink& messages, std::function<void()> endProgram, QWidget* parent)
+    : QMainWindow(parent), messages_(messages), endProgram_(std::move(endProgram)) {
+  setObjectName(QStringLiteral("frm_DST_TIM"));
+  // The "&" is part of the title, shown as it stands.
+  setWindowTitle(QStringLiteral("Dynamic Stroke Length, Cam Timing, & Compression Ratio Calculator"));
+  setFont(form::windowFont());
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+  setCentralWidget(client);
+
+  buildStrip(client);
+
+  tab_Dst = new TabControl(toPixels({12, 312, 6912, 7500}), toPixels(form::kTabStripTwips), client);
+  tab_Dst->setObjectName(QStringLiteral("tab_Dst"));
+  tab_Dst->tabBar()->setFont(form::font(9.6, true));
+
+  dynamicStrokePage_ = new DynamicStrokePage(*this, txt_ICA_a);
+  tab_Dst->addPage(dynamicStrokePage_, QStringLiteral("Dynamic Stroke Length Calculator"));
+  tab_Dst->addPage(new QWidget, QStringLiteral("Cam Timing and Overlap Calculator"));
+  tab_Dst->addPage(new QWidget, QStringLiteral("Compression Ratio Calculator"));
+  tab_Dst->setCurrentIndex(0);
+
+  buildMenu();
+  chainFocus();
+
+  // Fixed layout: the window is exactly the client area plus the menu bar.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::buildStrip(QWidget* client) {
+  const QFont f = form::windowFont();
+  form::label(client, "Lab_int_adv_dur", QStringLiteral("Advertised Intake Dur in use"),
+              toPixels({312, 60, 1992, 192}), f, form::LabelFit::SizeToText);
+  Txt_AID_a = form::field(client, "Txt_AID_a", toPixels({2508, 12, 588, 288}), f,
+                          form::FieldRole::Display,
+                          QStringLiteral("As entered on cam timing page"));
+  form::label(client, "Lab_int_closing", QStringLiteral("Intake Closing Angle in use"),
+              toPixels({3720, 60, 1920, 192}), f, form::LabelFit::SizeToText);
+  txt_ICA_a = form::field(client, "txt_ICA_a", toPixels({5832, 12, 588, 288}), f,
+                          form::FieldRole::Display, QStringLiteral("As calculated on DSL page"));
+}
+
+void MainWindow::buildMenu() {
+  // Both are commands on the bar itself, run at once by mouse or Alt+key.
+  QAction* about = menuBar()->addAction(QStringLiteral("&About"));
+  about->setObjectName(QStringLiteral("Menu_about"));
+  connect(about, &QAction::triggered, this, &MainWindow::Menu_about_Click);
+  QAction* helpAction = menuBar()->addAction(QStringLiteral("&Help"));
+  helpAction->setObjectName(QStringLiteral("Menu_Help"));
+  connect(helpAction, &QAction::triggered, this, &MainWindow::Menu_Help_Click);
+}
+
+void MainWindow::chainFocus() {
+  // One chain through every page: hidden pages drop out by themselves, so
+  // Tab runs through the page in front, then the two strip fields.
+  QList<QWidget*> chain{tab_Dst->tabBar()};
+  chain += dynamicStrokePage_->focusOrder();
+  chain += {txt_ICA_a, Txt_AID_a};
+  for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::show_message(const QString& text) { messages_.show(kApplicationTitle, text); }
+
+void MainWindow::end_program() {
+  if (endProgram_) {
+    endProgram_();
+    return;
+  }
+  close();
+  QCoreApplication::exit(0);
+}
+
+void MainWindow::Menu_about_Click() { show_message(fromStd(help::about_text())); }
+
+void MainWindow::Menu_Help_Click() { show_message(fromStd(help::help_text())); }

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QTabBar>
+#include <QWidget>
+
+class QStackedWidget;
+
+// Tabs whose captions wrap onto a second line inside a fixed-height strip,
+// every tab an equal share of the width.
+class WrappingTabBar : public QTabBar {
+  Q_OBJECT
+
+ public:
+  WrappingTabBar(int stripWidth, int stripHeight, QWidget* parent = nullptr);
+
+ protected:
+  QSize tabSizeHint(int index) const override;
+  QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int stripWidth_;
+  int stripHeight_;
+};
+
+// The tab control: the strip of tabs on top, the page in front below it,
+// drawn inside the usual tab-widget frame. Pages are placed right below the
+// strip, so a page control's designed position relative to the tab control
+// maps straight onto the screen.
+class TabControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  TabControl(const QRect& box, int stripHeight, QWidget* parent = nullptr);
+
+  void addPage(QWidget* page, const QString& caption);
+  QTabBar* tabBar() const { return bar_; }
+  int currentIndex() const;
+  QWidget* currentPage() const;
+  void setCurrentIndex(int index);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  WrappingTabBar* bar_;
+  QStackedWidget* stack_;
+};

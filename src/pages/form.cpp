@@ -1,0 +1,155 @@
+#include "pages/form.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace form {
+
+int toPixels(int twips) { return qRound(static_cast<double>(twips) / kTwipsPerPixel); }
+
+QRect toPixels(const Twips& box) {
+  return QRect(toPixels(box.left), toPixels(box.top), toPixels(box.width), toPixels(box.height));
+}
+
+QRect onPage(const Twips& box) {
+  return toPixels(Twips{box.left, box.top - kTabStripTwips, box.width, box.height});
+}
+
+QFont font(double points, bool bold) {
+  QFont f;
+  // Liberation Sans and Arimo share Arial's metrics, the closest match to
+  // the design's captions; the list is tried in order.
+  f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                 QStringLiteral("Arimo"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+  f.setStyleHint(QFont::SansSerif);
+  f.setPointSizeF(points);
+  f.setBold(bold);
+  return f;
+}
+
+QFont windowFont() { return font(8.0, false); }
+
+namespace {
+
+template <typename Widget>
+Widget* make(QWidget* parent, const char* name, const QRect& box, const QFont& f) {
+  auto* w = new Widget(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  w->setFont(f);
+  w->setGeometry(box);
+  return w;
+}
+
+const char* const kFitProperty = "velmoraLabelFit";
+const char* const kDesignedBoxProperty = "velmoraDesignedBox";
+
+void applyFit(QLabel* l) {
+  const auto fit = static_cast<LabelFit>(l->property(kFitProperty).toInt());
+  const QRect box = l->property(kDesignedBoxProperty).toRect();
+  switch (fit) {
+    case LabelFit::SizeToText:
+      l->adjustSize();
+      l->move(box.topLeft());
+      break;
+    case LabelFit::SizeToTextCentred: {
+      l->adjustSize();
+      l->move(box.center().x() - l->width() / 2, box.top());
+      break;
+    }
+    case LabelFit::WrapInBox:
+      l->setGeometry(box);
+      break;
+    case LabelFit::WrapAndGrow:
+      l->setGeometry(box.left(), box.top(), box.width(),
+                     std::max(box.height(), l->heightForWidth(box.width())));
+      break;
+  }
+}
+
+}  // namespace
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, const QRect& box,
+              const QFont& f, LabelFit fit) {
+  auto* l = make<QLabel>(parent, name, box, f);
+  l->setTextFormat(Qt::PlainText);
+  l->setText(caption);
+  const bool wraps = fit == LabelFit::WrapInBox || fit == LabelFit::WrapAndGrow;
+  l->setWordWrap(wraps);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  if (fit == LabelFit::SizeToTextCentred) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  l->setProperty(kFitProperty, static_cast<int>(fit));
+  l->setProperty(kDesignedBoxProperty, box);
+  applyFit(l);
+  return l;
+}
+
+void setCaption(QLabel* l, const QString& caption) {
+  l->setText(caption);
+  applyFit(l);
+}
+
+QLineEdit* field(QWidget* parent, const char* name, const QRect& box, const QFont& f,
+                 FieldRole role, const QString& tooltip) {
+  auto* e = make<QLineEdit>(parent, name, box, f);
+  e->setToolTip(tooltip);
+  if (role != FieldRole::Input) {
+    e->setReadOnly(true);
+  }
+  // A result can still be clicked into, selected and copied; Tab passes it by.
+  e->setFocusPolicy(role == FieldRole::Result ? Qt::ClickFocus : Qt::StrongFocus);
+  return e;
+}
+
+void setGreenText(QLineEdit* e) {
+  QPalette p = e->palette();
+  p.setColor(QPalette::Text, QColor(0, 128, 0));
+  e->setPalette(p);
+}
+
+void setWhiteBackground(QLineEdit* e) {
+  QPalette p = e->palette();
+  p.setColor(QPalette::Base, Qt::white);
+  e->setPalette(p);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
+                    const QFont& f) {
+  auto* b = make<QPushButton>(parent, name, box, f);
+  b->setText(caption);
+  // Enter in a field never presses a button: no default button anywhere.
+  b->setAutoDefault(false);
+  b->setDefault(false);
+  return b;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QRect& box,
+                    const QFont& f, const QString& tooltip) {
+  auto* c = make<QCheckBox>(parent, name, box, f);
+  c->setText(caption);
+  c->setToolTip(tooltip);
+  return c;
+}
+
+QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption,
+                           const QRect& box, const QFont& f) {
+  auto* r = make<QRadioButton>(parent, name, box, f);
+  r->setText(caption);
+  return r;
+}
+
+QFrame* rectangle(QWidget* parent, const char* name, const QRect& box) {
+  auto* frame = make<QFrame>(parent, name, box, parent->font());
+  frame->setFrameShape(QFrame::Box);
+  frame->setFrameShadow(QFrame::Plain);
+  frame->setLineWidth(1);
+  frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+  frame->lower();
+  return frame;
+}
+
+}  // namespace form

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// Building the fixed forms. Positions are designed in twips (1/1440 inch);
+// they map to device-independent pixels at 15 twips per pixel and Qt scales
+// them for high-DPI screens.
+namespace form {
+
+inline constexpr int kTwipsPerPixel = 15;
+// Page controls are designed relative to the tab control's corner, tab strip
+// included; the strip takes the top 600 twips.
+inline constexpr int kTabStripTwips = 600;
+
+struct Twips {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+int toPixels(int twips);
+QRect toPixels(const Twips& box);
+// A page control's box in the page's own coordinates, below the tab strip.
+QRect onPage(const Twips& box);
+
+// The design's face is "MS Sans Serif"; where it is missing (on Linux it is)
+// a metric-compatible sans-serif stands in. Sizes are fractional points.
+QFont font(double points, bool bold);
+QFont windowFont();  // 8 pt regular
+
+enum class LabelFit {
+  SizeToText,         // one line, as wide and high as its caption needs
+  SizeToTextCentred,  // as SizeToText, centred on the designed box
+  WrapInBox,          // wraps at the box's width inside the box
+  WrapAndGrow,        // wraps at the box's width, grows downwards as needed
+};
+
+// Creates a child of parent named after its control. Boxes are in the
+// parent's own coordinates: pass toPixels() for window controls and
+// onPage() for page controls.
+QLabel* label(QWidget* parent, const char* name, const QString& caption, const QRect& box,
+              const QFont& font, LabelFit fit);
+// Sets a label's caption and keeps its fit (self-sizing labels resize).
+void setCaption(QLabel* label, const QString& caption);
+
+enum class FieldRole {
+  Input,   // typed by the user, a tab stop
+  Result,  // read-only, skipped by Tab, still selectable and copyable
+  Display, // read-only but a tab stop (the strip above the tabs)
+};
+QLineEdit* field(QWidget* parent, const char* name, const QRect& box, const QFont& font,
+                 FieldRole role, const QString& tooltip = {});
+void setGreenText(QLineEdit* field);
+void setWhiteBackground(QLineEdit* field);
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
+                    const QFont& font);
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QRect& box,
+                    const QFont& font, const QString& tooltip = {});
+QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption,
+                           const QRect& box, const QFont& font);
+// An outline rectangle, one pixel, window-text colour, behind the controls.
+QFrame* rectangle(QWidget* parent, const char* name, const QRect& box);
+
+}  // namespace form

@@ -1,0 +1,15 @@
+#pragma once
+
+class QString;
+
+// What a page needs from the window around it: the one message box and the
+// end of the program. The window implements it; tests pass a recorder.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Modal box titled with the application title, one OK button, no icon;
+  // a carriage return (character 13) in the text starts a new line.
+  virtual void show_message(const QString& text) = 0;
+  // Closes the window and ends the program at once; nothing is asked or saved.
+  virtual void end_program() = 0;
+};

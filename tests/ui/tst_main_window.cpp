@@ -1,0 +1,102 @@
+#include <QLabel>
+#include <QMenuBar>
+
+#include "help/help_texts.h"
+#include "ui_support.h"
+
+class TestMainWindow : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WindowUnderTest> w;
+
+ private slots:
+  void init() { w = std::make_unique<WindowUnderTest>(); }
+  void cleanup() { w.reset(); }
+
+  void windowFollowsTheDesign() {
+    QCOMPARE(w->window->objectName(), "frm_DST_TIM");
+    QCOMPARE(w->window->windowTitle(),
+             "Dynamic Stroke Length, Cam Timing, & Compression Ratio Calculator");
+    // Client area 6924 x 7824 twips below the menu bar.
+    QCOMPARE(w->window->centralWidget()->size(), QSize(462, 522));
+    QCOMPARE(w->window->centralWidget()->y(), w->window->menuBar()->height());
+    QCOMPARE(w->window->minimumSize(), w->window->maximumSize());
+    QCOMPARE(w->find<QWidget>("tab_Dst")->geometry(), QRect(1, 21, 461, 500));
+    QCOMPARE(w->find<QWidget>("Txt_AID_a")->geometry(), QRect(167, 1, 39, 19));
+    QCOMPARE(w->find<QWidget>("txt_ICA_a")->geometry(), QRect(389, 1, 39, 19));
+    QCOMPARE(w->find("Txt_AID_a")->toolTip(), "As entered on cam timing page");
+    QCOMPARE(w->find("txt_ICA_a")->toolTip(), "As calculated on DSL page");
+    QVERIFY(w->find("Txt_AID_a")->isReadOnly());
+    QVERIFY(w->find("txt_ICA_a")->isReadOnly());
+  }
+
+  void tabsShareTheStripEqually() {
+    QTabBar* bar = w->window->tabControl()->tabBar();
+    QCOMPARE(bar->count(), 3);
+    QCOMPARE(bar->tabText(0), "Dynamic Stroke Length Calculator");
+    QCOMPARE(bar->tabText(1), "Cam Timing and Overlap Calculator");
+    QCOMPARE(bar->tabText(2), "Compression Ratio Calculator");
+    for (int i = 0; i < 3; ++i) {
+      QCOMPARE(bar->tabRect(i).height(), 40);
+      QVERIFY(qAbs(bar->tabRect(i).width() * 3 - 461) <= 2);
+    }
+    QCOMPARE(bar->tabRect(2).right(), 460);
+  }
+
+  void captionsFitTheirBoxes() {
+    for (QLabel* label : w->window->findChildren<QLabel*>()) {
+      if (label->text().isEmpty() || !label->isVisibleTo(w->window.get())) continue;
+      const QSize needed = label->wordWrap()
+                               ? QSize(label->width(), label->heightForWidth(label->width()))
+                               : label->sizeHint();
+      QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+               qPrintable(label->objectName()));
+    }
+  }
+
+  void menuCommandsShowTheirTexts() {
+    QAction* about = w->window->findChild<QAction*>("Menu_about");
+    QAction* helpAction = w->window->findChild<QAction*>("Menu_Help");
+    QVERIFY(about && helpAction);
+    QCOMPARE(about->text(), "&About");
+    QCOMPARE(helpAction->text(), "&Help");
+    QVERIFY(about->menu() == nullptr && helpAction->menu() == nullptr);
+
+    about->trigger();
+    helpAction->trigger();
+    QCOMPARE(w->messages.texts, (QStringList{QString::fromStdString(help::about_text()),
+                                             QString::fromStdString(help::help_text())}));
+    QCOMPARE(w->messages.titles, (QStringList{"Velmora", "Velmora"}));
+  }
+
+  void altKeysRunTheMenuCommands() {
+    QTest::keyClick(w->window.get(), Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(w->window.get(), Qt::Key_H, Qt::AltModifier);
+    QCOMPARE(w->messages.texts.size(), 2);
+    QCOMPARE(w->messages.texts[0], QString::fromStdString(help::about_text()));
+    QCOMPARE(w->messages.texts[1], QString::fromStdString(help::help_text()));
+  }
+
+  void switchingPagesKeepsTextAndRunsNothing() {
+    w->type("txt_Stroke", "3.48");
+    w->showPage(1);
+    w->showPage(2);
+    w->showPage(0);
+    QCOMPARE(w->text("txt_Stroke"), "3.48");
+    QVERIFY(w->text("Txt_DST").isEmpty());
+    QVERIFY(w->messages.texts.isEmpty());
+  }
+
+  void stripStaysVisibleOnEveryPage() {
+    for (int page = 0; page < 3; ++page) {
+      w->showPage(page);
+      for (const char* name : {"Lab_int_adv_dur", "Txt_AID_a", "Lab_int_closing", "txt_ICA_a"}) {
+        QVERIFY2(w->find<QWidget>(name)->isVisible(), name);
+      }
+    }
+  }
+};
+
+VELMORA_UI_TEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

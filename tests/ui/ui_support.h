@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QStyleFactory>
+#include <QTest>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/message_sink.h"
+#include "app/tab_control.h"
+#include "pages/form.h"
+
+// Keeps every message instead of showing a modal box.
+class RecordingSink : public MessageSink {
+ public:
+  void show(const QString& title, const QString& text) override {
+    titles << title;
+    texts << text;
+  }
+  QStringList titles;
+  QStringList texts;
+};
+
+// A real main window, shown offscreen, with recorded messages and an Exit
+// that only counts.
+struct WindowUnderTest {
+  RecordingSink messages;
+  int endRequests = 0;
+  std::unique_ptr<MainWindow> window;
+
+  WindowUnderTest() {
+    window = std::make_unique<MainWindow>(messages, [this] { ++endRequests; });
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get())) qWarning("window not exposed");
+  }
+
+  template <typename T = QLineEdit>
+  T* find(const char* name) const {
+    T* w = window->findChild<T*>(QString::fromLatin1(name));
+    if (w == nullptr) qFatal("no control named %s", name);
+    return w;
+  }
+  QString text(const char* name) const { return find<QLineEdit>(name)->text(); }
+  void showPage(int index) const {
+    window->tabControl()->setCurrentIndex(index);
+    QApplication::processEvents();
+  }
+  // Types into a field the way a user does: click into it, select all, type.
+  void type(const char* name, const QString& value) const {
+    QLineEdit* e = find<QLineEdit>(name);
+    QTest::mouseClick(e, Qt::LeftButton);
+    e->selectAll();
+    if (value.isEmpty()) {
+      QTest::keyClick(e, Qt::Key_Delete);
+    } else {
+      QTest::keyClicks(e, value);
+    }
+  }
+  void click(const char* name) const { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+  // The box of a control relative to the tab control, in pixels.
+  QRect boxInTabControl(const char* name) const {
+    QWidget* w = find<QWidget>(name);
+    auto* tabs = window->tabControl();
+    return QRect(w->mapTo(tabs, QPoint(0, 0)), w->size());
+  }
+};
+
+// Fusion everywhere, so pixel checks do not depend on the desktop's style.
+#define VELMORA_UI_TEST_MAIN(TestClass)                                   \
+  int main(int argc, char** argv) {                                       \
+    QApplication app(argc, argv);                                         \
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); \
+    TestClass test;                                                       \
+    return QTest::qExec(&test, argc, argv);                               \
+  }
