@@ -9,6 +9,8 @@
 #include "app/message_sink.h"
 #include "app/tab_control.h"
 #include "help/help_texts.h"
+#include "pages/cam_timing_page.h"
+#include "pages/compression_page.h"
 #include "pages/dynamic_stroke_page.h"
 #include "pages/form.h"
 
@@ -43,8 +45,11 @@ MainWindow::MainWindow(MessageSink& messages, std::function<void()> endProgram, 
 
   dynamicStrokePage_ = new DynamicStrokePage(*this, txt_ICA_a);
   tab_Dst->addPage(dynamicStrokePage_, QStringLiteral("Dynamic Stroke Length Calculator"));
-  tab_Dst->addPage(new QWidget, QStringLiteral("Cam Timing and Overlap Calculator"));
-  tab_Dst->addPage(new QWidget, QStringLiteral("Compression Ratio Calculator"));
+  camTimingPage_ = new CamTimingPage(*this, dynamicStrokePage_->closingAngleField(), Txt_AID_a);
+  tab_Dst->addPage(camTimingPage_, QStringLiteral("Cam Timing and Overlap Calculator"));
+  compressionPage_ = new CompressionPage(*this, dynamicStrokePage_->crankStrokeField(),
+                                         dynamicStrokePage_->dynamicStrokeField());
+  tab_Dst->addPage(compressionPage_, QStringLiteral("Compression Ratio Calculator"));
   tab_Dst->setCurrentIndex(0);
 
   buildMenu();
@@ -81,6 +86,8 @@ void MainWindow::chainFocus() {
   // One chain through every page: hidden pages drop out by themselves, so
   // Tab runs through the page in front, then the two strip fields.
   QList<QWidget*> chain{tab_Dst->tabBar()};
+  chain += compressionPage_->focusOrder();
+  chain += camTimingPage_->focusOrder();
   chain += dynamicStrokePage_->focusOrder();
   chain += {txt_ICA_a, Txt_AID_a};
   for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);

@@ -5,6 +5,8 @@
 
 #include "pages/shell.h"
 
+class CamTimingPage;
+class CompressionPage;
 class DynamicStrokePage;
 class MessageSink;
 class QLineEdit;
@@ -43,4 +45,6 @@ class MainWindow : public QMainWindow, public Shell {
   QLineEdit* Txt_AID_a = nullptr;
   QLineEdit* txt_ICA_a = nullptr;
   DynamicStrokePage* dynamicStrokePage_ = nullptr;
+  CamTimingPage* camTimingPage_ = nullptr;
+  CompressionPage* compressionPage_ = nullptr;
 };

@@ -1,0 +1,3 @@
+#include "core/cam_timing.h"
+
+namespace core {}  // namespace core

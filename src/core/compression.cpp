@@ -1,0 +1,3 @@
+#include "core/compression.h"
+
+namespace core {}  // namespace core

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "core/checked.h"
+
+namespace core {}  // namespace core

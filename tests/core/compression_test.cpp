@@ -1,0 +1,3 @@
+#include "core/compression.h"
+
+#include <gtest/gtest.h>
