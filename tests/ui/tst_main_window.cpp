@@ -78,6 +78,29 @@ class TestMainWindow : public QObject {
     QCOMPARE(w->messages.texts[1], QString::fromStdString(help::help_text()));
   }
 
+  // Help and About read and change nothing, whichever page is in front.
+  void menuBoxesChangeNothing() {
+    auto snapshot = [this] {
+      QStringList state;
+      for (QLineEdit* e : w->window->findChildren<QLineEdit*>()) state << e->objectName() + "=" + e->text();
+      for (QLabel* l : w->window->findChildren<QLabel*>()) state << l->objectName() + "=" + l->text();
+      state << QString::number(w->window->tabControl()->currentIndex());
+      return state;
+    };
+    w->type("txt_Stroke", "3.48");
+    w->type("txt_rod", "5.7");
+    w->type("txt_IVA", "60");
+    w->click("Com_go");
+    for (int page = 0; page < 3; ++page) {
+      w->showPage(page);
+      const QStringList before = snapshot();
+      QTest::keyClick(w->window.get(), Qt::Key_H, Qt::AltModifier);
+      QTest::keyClick(w->window.get(), Qt::Key_A, Qt::AltModifier);
+      QCOMPARE(snapshot(), before);
+    }
+    QCOMPARE(w->messages.texts.size(), 6);
+  }
+
   void switchingPagesKeepsTextAndRunsNothing() {
     w->type("txt_Stroke", "3.48");
     w->showPage(1);
