@@ -2,4 +2,49 @@
 
 #include "core/checked.h"
 
-namespace core {}  // namespace core
+// Valve events, total cam advance and overlap from a cam card: advertised
+// (seat-to-seat) durations, lobe separation angle and intake lobe
+// centreline. All angles in crank degrees.
+namespace core {
+
+// The four figures as read from the page.
+struct CamCard {
+  Checked intake_duration;    // ID
+  Checked exhaust_duration;   // ED
+  Checked lobe_separation;    // LSA
+  Checked intake_centreline;  // ILC
+};
+
+// What the valve events are measured from. Every input takes part in one
+// of these, so a number typed beyond the double range fails here already,
+// before any result exists.
+struct CamIntermediates {
+  Checked half_intake;         // HI  = ID * 0.5
+  Checked half_exhaust;        // HE  = ED * 0.5
+  Checked centreline_to_bdc;   // B   = 180 - ILC
+  Checked exhaust_centreline;  // ECL = (LSA * 2) - ILC
+
+  // The first failure in the order above, Fault::none when all four hold.
+  Fault fault() const;
+};
+
+CamIntermediates cam_intermediates(const CamCard& card);
+
+// The five results, each its own formula so the page can write them one by
+// one and stop at the first that fails:
+//   advance        = LSA - ILC          (negative: the cam is retarded)
+//   intake_opens   = HI - ILC           degrees before top dead centre
+//   intake_closes  = HI - B             degrees after bottom dead centre
+//   exhaust_closes = HE - ECL           degrees after top dead centre
+//   exhaust_opens  = (HE + ECL) - 180   degrees before bottom dead centre
+// intake_closes equals ILC + ID/2 - 180 in closed form, but is computed as
+// written above.
+enum class CamEvent { advance, intake_opens, intake_closes, exhaust_closes, exhaust_opens };
+
+Checked cam_event(CamEvent event, const CamCard& card, const CamIntermediates& m);
+
+// Valve overlap from the two events as displayed (read back from their
+// text), so it always agrees with the figures the user sees.
+Checked valve_overlap(Checked exhaust_closes_shown, Checked intake_opens_shown);
+
+}  // namespace core

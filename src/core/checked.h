@@ -58,7 +58,7 @@ class Checked {
   constexpr Checked(double value, Fault fault) : value_(value), fault_(fault) {}
   static constexpr Checked failed(Fault fault) { return Checked(0.0, fault); }
   static constexpr Fault classify(double v) {
-    if (v != v) return Fault::invalid;  // NaN
+    if (v != v) return Fault::invalid;         // NaN
     if (v - v != 0.0) return Fault::overflow;  // +/-infinity
     return Fault::none;
   }

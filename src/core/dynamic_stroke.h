@@ -1,14 +1,11 @@
 #pragma once
 
 #include "core/checked.h"
+#include "core/constants.h"
 
 // The dynamic stroke length: how far the piston travels from the moment the
 // intake valve closes up to top dead centre.
 namespace core {
-
-// pi as the 15-digit decimal 3.14159265358979, not the double nearest to pi.
-// The last digits of every result depend on it.
-inline constexpr double kPi = 3.14159265358979;
 
 // Closing angle in crank degrees to radians. The radians pass through text
 // (format_number, then parse_value), so the angle carries the 15 significant

@@ -37,8 +37,9 @@ std::string help_text() {
 }
 
 std::string about_text() {
-  std::string text = "Velmora Dynamic Stroke, Cam Timing and Compression Ratio Calculator, by the "
-                     "Velmora developers";
+  std::string text =
+      "Velmora Dynamic Stroke, Cam Timing and Compression Ratio Calculator, by the "
+      "Velmora developers";
   text += kLineSeparator;
   text += "Copyright (C) 2026 the Velmora developers. All rights reserved. Version 1.2.0";
   return text;

@@ -1,14 +1,187 @@
 #include "pages/cam_timing_page.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <utility>
 
+#include "core/cam_timing.h"
+#include "pages/form.h"
+#include "pages/messages.h"
 #include "pages/shell.h"
+#include "pages/text.h"
+
+using form::FieldRole;
+using form::LabelFit;
+using form::onPage;
 
 CamTimingPage::CamTimingPage(Shell& shell, QLineEdit* closingAngleTarget, QLineEdit* durationInUse,
                              QWidget* parent)
     : QWidget(parent),
       shell_(shell),
       closingAngleTarget_(closingAngleTarget),
-      durationInUse_(durationInUse) {}
+      durationInUse_(durationInUse) {
+  const QFont title = form::font(13.8, true);
+  const QFont heading = form::font(12, true);
+  const QFont bold = form::font(9.6, true);
+  const QFont fieldFont = form::font(7.8, true);
+  const QFont small = form::windowFont();
+  const QString durationTip = QStringLiteral("Advertised not .050\" duration");
 
-QList<QWidget*> CamTimingPage::focusOrder() const { return {}; }
+  form::rectangle(this, "shp_input_2", onPage({336, 1584, 6252, 1956}));
+  form::rectangle(this, "SHP_results_2", onPage({336, 3624, 5316, 2484}));
+
+  form::label(this, "lab_header", QStringLiteral("Timing and Overlap Calculator"),
+              onPage({1320, 912, 4284, 348}), title, LabelFit::SizeToTextCentred);
+
+  form::label(this, "Lab_inputs_2", QStringLiteral("Input"), onPage({432, 1656, 588, 300}), heading,
+              LabelFit::SizeToText);
+  form::label(this, "Lab_int_dur", QStringLiteral("Advertised Intake Duration"),
+              onPage({504, 2160, 1668, 468}), bold, LabelFit::WrapInBox);
+  txt_i_dur = form::field(this, "txt_i_dur", onPage({2496, 2220, 780, 300}), fieldFont,
+                          FieldRole::Input, durationTip);
+  form::setWhiteBackground(txt_i_dur);
+  form::label(this, "Lab_exh_dur", QStringLiteral("Advertised Exhaust Duration"),
+              onPage({3648, 2160, 1764, 468}), bold, LabelFit::WrapInBox);
+  txt_e_dur = form::field(this, "txt_e_dur", onPage({5472, 2220, 780, 300}), fieldFont,
+                          FieldRole::Input, durationTip);
+  form::label(this, "Lab_LSA", QStringLiteral("Lobe Separation Angle"),
+              onPage({504, 2760, 1692, 492}), bold, LabelFit::WrapInBox);
+  txt_LSA =
+      form::field(this, "txt_LSA", onPage({2496, 2832, 780, 300}), fieldFont, FieldRole::Input);
+  form::label(this, "Lab_Lobecenter", QStringLiteral("Intake Lobe Centerline"),
+              onPage({3648, 2784, 1776, 456}), bold, LabelFit::WrapInBox);
+  txt_ILC =
+      form::field(this, "txt_ILC", onPage({5472, 2832, 780, 300}), fieldFont, FieldRole::Input);
+
+  form::label(this, "LAB_results_2", QStringLiteral("Results"), onPage({432, 3744, 1164, 300}),
+              heading, LabelFit::WrapInBox);
+  form::label(this, "lab_seat_time", QStringLiteral("Seat Timing"), onPage({456, 4200, 1260, 228}),
+              bold, LabelFit::WrapInBox);
+  form::label(this, "lab_s_open", QStringLiteral("Open"), onPage({1944, 4200, 540, 240}), bold,
+              LabelFit::SizeToText);
+  form::label(this, "lab_S_Close", QStringLiteral("Close"), onPage({3864, 4200, 588, 240}), bold,
+              LabelFit::SizeToText);
+
+  form::label(this, "lab_Int", QStringLiteral("Intake"), onPage({816, 4584, 612, 240}), bold,
+              LabelFit::SizeToText);
+  txt_I_Open =
+      form::field(this, "txt_I_Open", onPage({1968, 4536, 780, 300}), fieldFont, FieldRole::Result);
+  form::label(this, "lab_BTDC", QStringLiteral("BTDC"), onPage({2856, 4584, 624, 240}), bold,
+              LabelFit::SizeToText);
+  txt_I_Close =
+      form::field(this, "txt_I_Close", onPage({3840, 4536, 780, 360}), bold, FieldRole::Result);
+  form::setGreenText(txt_I_Close);
+  form::label(this, "lab_ABDC", QStringLiteral("ABDC"), onPage({4752, 4596, 636, 240}), bold,
+              LabelFit::SizeToText);
+
+  form::label(this, "lab_Exh", QStringLiteral("Exhaust"), onPage({816, 4932, 816, 240}), bold,
+              LabelFit::SizeToText);
+  txt_E_Open =
+      form::field(this, "txt_E_Open", onPage({1968, 4896, 780, 300}), fieldFont, FieldRole::Result);
+  form::label(this, "lab_BBTC", QStringLiteral("BBDC"), onPage({2856, 4932, 648, 240}), bold,
+              LabelFit::SizeToText);
+  txt_E_Close = form::field(this, "txt_E_Close", onPage({3840, 4896, 780, 300}), fieldFont,
+                            FieldRole::Result);
+  form::label(this, "lab_ATC", QStringLiteral("ATDC"), onPage({4752, 4932, 612, 240}), bold,
+              LabelFit::SizeToText);
+
+  form::label(this, "lab_overlap", QStringLiteral("Overlap"), onPage({816, 5556, 792, 240}), bold,
+              LabelFit::SizeToText);
+  txt_overlap = form::field(this, "txt_overlap", onPage({1968, 5532, 780, 300}), fieldFont,
+                            FieldRole::Result);
+  form::label(this, "lab_adv", QStringLiteral("Total Cam Adv"), onPage({3024, 5556, 1464, 240}),
+              bold, LabelFit::SizeToText);
+  txt_ADV =
+      form::field(this, "txt_ADV", onPage({4608, 5532, 780, 300}), fieldFont, FieldRole::Result,
+                  QStringLiteral("A negitive number means cam is retarded"));
+
+  const QFont buttonFont = form::font(12, true);
+  Com_Go_2 = form::button(this, "Com_Go_2", QStringLiteral("Calculate"),
+                          onPage({924, 6316, 1356, 492}), buttonFont);
+  Com_Clear_2 = form::button(this, "Com_Clear_2", QStringLiteral("Clear"),
+                             onPage({2796, 6316, 1356, 492}), buttonFont);
+  Com_exit_2 = form::button(this, "Com_exit_2", QStringLiteral("Exit"),
+                            onPage({4644, 6316, 1356, 492}), buttonFont);
+
+  form::label(this, "Lab_credit5", QStringLiteral("Velmora calculators"),
+              onPage({312, 6936, 1524, 192}), small, LabelFit::SizeToText);
+  form::label(this, "lab_credit4", QStringLiteral("Cam timing and overlap"),
+              onPage({4668, 6936, 1560, 192}), small, LabelFit::SizeToText);
+  form::label(this, "lab_credit6", QStringLiteral("Written by the Velmora developers"),
+              onPage({312, 7152, 1812, 192}), small, LabelFit::SizeToText);
+
+  connect(Com_Go_2, &QPushButton::clicked, this, &CamTimingPage::Com_Go_2_Click);
+  connect(Com_Clear_2, &QPushButton::clicked, this, &CamTimingPage::Com_Clear_2_Click);
+  connect(Com_exit_2, &QPushButton::clicked, this, &CamTimingPage::Com_exit_2_Click);
+}
+
+QList<QWidget*> CamTimingPage::focusOrder() const {
+  return {txt_i_dur, txt_e_dur, txt_LSA, txt_ILC, Com_Go_2, Com_Clear_2, Com_exit_2};
+}
+
+void CamTimingPage::Com_Go_2_Click() {
+  const QString intakeText = txt_i_dur->text();
+  const QString exhaustText = txt_e_dur->text();
+  const QString separationText = txt_LSA->text();
+  const QString centrelineText = txt_ILC->text();
+  if (text::anyEmpty({intakeText, exhaustText, separationText, centrelineText})) {
+    shell_.show_message(messages::kAllInputsRequired);
+    return;
+  }
+
+  const core::CamCard card{
+      .intake_duration = text::value(intakeText),
+      .exhaust_duration = text::value(exhaustText),
+      .lobe_separation = text::value(separationText),
+      .intake_centreline = text::value(centrelineText),
+  };
+  const core::CamIntermediates m = core::cam_intermediates(card);
+  if (m.fault() != core::Fault::none) {
+    shell_.show_message(messages::forFault(m.fault()));
+    return;
+  }
+
+  // Each result is written as soon as it is known; a failing step stops the
+  // command there, so the fields before it show new text and those after it
+  // keep the old.
+  using core::CamEvent;
+  const std::pair<CamEvent, QLineEdit*> results[] = {
+      {CamEvent::advance, txt_ADV},           {CamEvent::intake_opens, txt_I_Open},
+      {CamEvent::intake_closes, txt_I_Close}, {CamEvent::exhaust_closes, txt_E_Close},
+      {CamEvent::exhaust_opens, txt_E_Open},
+  };
+  for (const auto& [event, field] : results) {
+    const core::Checked result = core::cam_event(event, card, m);
+    if (!result.ok()) {
+      shell_.show_message(messages::forFault(result.fault()));
+      return;
+    }
+    form::write(field, text::number(result.value()));
+  }
+
+  // The overlap is summed from the displayed texts so it matches what the
+  // user reads beside it.
+  const double intakeOpens = text::value(txt_I_Open->text());
+  const double exhaustCloses = text::value(txt_E_Close->text());
+  const core::Checked overlap = core::valve_overlap(exhaustCloses, intakeOpens);
+  if (!overlap.ok()) {
+    shell_.show_message(messages::forFault(overlap.fault()));
+    return;
+  }
+  form::write(txt_overlap, text::number(overlap.value()));
+
+  // Hand-over: page 0 gets the closing angle exactly as shown here, the
+  // strip the intake duration exactly as typed.
+  form::write(closingAngleTarget_, txt_I_Close->text());
+  form::write(durationInUse_, txt_i_dur->text());
+}
+
+void CamTimingPage::Com_Clear_2_Click() {
+  txt_i_dur->clear();
+  txt_e_dur->clear();
+  txt_LSA->clear();
+  txt_ILC->clear();
+}
+
+void CamTimingPage::Com_exit_2_Click() { shell_.end_program(); }

@@ -33,11 +33,11 @@ DynamicStrokePage::DynamicStrokePage(Shell& shell, QLineEdit* closingAngleInUse,
               LabelFit::SizeToText);
   form::label(this, "Lab_Stroke", QStringLiteral("Crank Stroke"), onPage({684, 2148, 1308, 240}),
               bold, LabelFit::SizeToText);
-  txt_Stroke = form::field(this, "txt_Stroke", onPage({2700, 2088, 708, 360}), regular,
-                           FieldRole::Input);
+  txt_Stroke =
+      form::field(this, "txt_Stroke", onPage({2700, 2088, 708, 360}), regular, FieldRole::Input);
   form::setWhiteBackground(txt_Stroke);
-  form::label(this, "Lab_rod_length", QStringLiteral("Rod Length"),
-              onPage({684, 2652, 1152, 240}), bold, LabelFit::SizeToText);
+  form::label(this, "Lab_rod_length", QStringLiteral("Rod Length"), onPage({684, 2652, 1152, 240}),
+              bold, LabelFit::SizeToText);
   txt_rod = form::field(this, "txt_rod", onPage({2700, 2592, 708, 360}), regular, FieldRole::Input);
   form::label(this, "Lab_Valve_angle", QStringLiteral("ADV Intake Closing Angle"),
               onPage({684, 3036, 1452, 528}), bold, LabelFit::WrapInBox);
@@ -68,12 +68,12 @@ DynamicStrokePage::DynamicStrokePage(Shell& shell, QLineEdit* closingAngleInUse,
               onPage({4176, 4170, 2436, 1584}), note, LabelFit::WrapInBox);
 
   const QFont buttonFont = form::font(12, true);
-  Com_go = form::button(this, "Com_go", QStringLiteral("Calculate"),
-                        onPage({924, 6316, 1356, 492}), buttonFont);
+  Com_go = form::button(this, "Com_go", QStringLiteral("Calculate"), onPage({924, 6316, 1356, 492}),
+                        buttonFont);
   Com_clear = form::button(this, "Com_clear", QStringLiteral("Clear"),
                            onPage({2796, 6316, 1356, 492}), buttonFont);
-  Com_exit = form::button(this, "Com_exit", QStringLiteral("Exit"),
-                          onPage({4644, 6316, 1356, 492}), buttonFont);
+  Com_exit = form::button(this, "Com_exit", QStringLiteral("Exit"), onPage({4644, 6316, 1356, 492}),
+                          buttonFont);
 
   form::label(this, "Lab_Credit1", QStringLiteral("Velmora calculators"),
               onPage({312, 6936, 1524, 192}), small, LabelFit::SizeToText);
@@ -123,7 +123,7 @@ void DynamicStrokePage::Com_go_Click() {
                                                             : messages::forFault(dst.fault()));
     return;
   }
-  Txt_DST->setText(text::number(dst.value()));
+  form::write(Txt_DST, text::number(dst.value()));
 
   // The distance from BDC uses the dynamic stroke length as displayed.
   const core::Checked bdc = core::distance_from_bdc(stroke, text::value(Txt_DST->text()));
@@ -131,9 +131,9 @@ void DynamicStrokePage::Com_go_Click() {
     shell_.show_message(messages::forFault(bdc.fault()));
     return;
   }
-  Txt_BDC->setText(text::number(bdc.value()));
+  form::write(Txt_BDC, text::number(bdc.value()));
 
-  closingAngleInUse_->setText(txt_IVA->text());
+  form::write(closingAngleInUse_, txt_IVA->text());
 }
 
 void DynamicStrokePage::Com_clear_Click() {

@@ -105,6 +105,11 @@ QLineEdit* field(QWidget* parent, const char* name, const QRect& box, const QFon
   return e;
 }
 
+void write(QLineEdit* field, const QString& text) {
+  field->setText(text);
+  field->setCursorPosition(0);
+}
+
 void setGreenText(QLineEdit* e) {
   QPalette p = e->palette();
   p.setColor(QPalette::Text, QColor(0, 128, 0));

@@ -55,13 +55,17 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, const Q
 void setCaption(QLabel* label, const QString& caption);
 
 enum class FieldRole {
-  Input,   // typed by the user, a tab stop
-  Result,  // read-only, skipped by Tab, still selectable and copyable
-  Display, // read-only but a tab stop (the strip above the tabs)
+  Input,    // typed by the user, a tab stop
+  Result,   // read-only, skipped by Tab, still selectable and copyable
+  Display,  // read-only but a tab stop (the strip above the tabs)
 };
 QLineEdit* field(QWidget* parent, const char* name, const QRect& box, const QFont& font,
                  FieldRole role, const QString& tooltip = {});
 void setGreenText(QLineEdit* field);
+// Writes a field the program fills, showing the start of its text: a
+// number longer than a narrow field then reads "287.0301512", not its tail
+// "0151210616", which looks like a different number.
+void write(QLineEdit* field, const QString& text);
 void setWhiteBackground(QLineEdit* field);
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,

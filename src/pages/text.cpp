@@ -6,7 +6,8 @@ namespace text {
 
 double value(const QString& fieldText) {
   const QByteArray utf8 = fieldText.toUtf8();
-  return core::parse_value(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+  return core::parse_value(
+      std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
 std::optional<double> strict(const QString& fieldText) {

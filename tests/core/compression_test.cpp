@@ -1,3 +1,159 @@
 #include "core/compression.h"
 
 #include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "core/numeric_text.h"
+
+namespace {
+
+struct Engine {
+  double cylinders, bore, stroke, chamber, gasket_thickness, gasket_bore, deck, piston;
+  bool dome;
+};
+
+// 8 cylinders, bore 4.030, stroke 3.480, chamber 64 cc, gasket 0.039 thick
+// and 4.100 bore, deck clearance 0.010, piston 5 cc, flat or dished.
+constexpr Engine kExample{8, 4.030, 3.480, 64, 0.039, 4.100, 0.010, 5, false};
+
+struct Shown {
+  std::string cubic_inches, litres, ratio, quench;
+};
+
+// The page's chain: the litres are taken from the cubic inches as displayed.
+Shown calculate(const Engine& e) {
+  const core::Checked vcp = core::chamber_and_piston_volume(e.chamber, e.piston, e.dome);
+  const core::Checked vs = core::swept_volume(e.bore, e.stroke);
+  const core::Checked cubic_inches = core::displacement(vs, e.cylinders);
+  EXPECT_TRUE(cubic_inches.ok());
+  Shown shown;
+  shown.cubic_inches = core::format_number(cubic_inches.value());
+  const core::Checked litres = core::litres(core::parse_value(shown.cubic_inches));
+  shown.litres = core::format_number(litres.value());
+  const core::Checked vg = core::gasket_volume(e.gasket_bore, e.gasket_thickness);
+  const core::Checked vd = core::deck_volume(e.bore, e.deck);
+  const core::Checked ratio = core::compression_ratio(core::total_volume(vs, vcp, vg, vd),
+                                                      core::clearance_volume(vcp, vg, vd));
+  EXPECT_TRUE(ratio.ok());
+  shown.ratio = core::format_number(ratio.value());
+  shown.quench = core::format_number(core::quench_distance(e.deck, e.gasket_thickness).value());
+  return shown;
+}
+
+std::uint64_t bits(double d) { return std::bit_cast<std::uint64_t>(d); }
+
+TEST(Compression, ConstantsAreTheDesignedDoubles) {
+  EXPECT_EQ(bits(core::kCubicCentimetresPerCubicInch), 0x40306316A055757Du);
+  EXPECT_EQ(bits(core::kCubicInchesPerLitre), 0x404E830A0BDD02FBu);
+  // The 15-digit pi, not the double nearest pi (...2D18).
+  EXPECT_EQ(bits(core::kPi), 0x400921FB54442D11u);
+}
+
+TEST(Compression, WorkedExampleIntermediates) {
+  const Engine e = kExample;
+  const core::Checked vcp = core::chamber_and_piston_volume(e.chamber, e.piston, false);
+  const core::Checked vs = core::swept_volume(e.bore, e.stroke);
+  const core::Checked vg = core::gasket_volume(e.gasket_bore, e.gasket_thickness);
+  const core::Checked vd = core::deck_volume(e.bore, e.deck);
+  EXPECT_EQ(vcp.value(), 4.210638342536528);
+  EXPECT_EQ(vs.value(), 44.389394151087195);
+  EXPECT_EQ(core::displacement(vs, e.cylinders).value(), 355.11515320869756);
+  EXPECT_EQ(vg.value(), 0.5148991819417326);
+  EXPECT_EQ(vd.value(), 0.12755573031921608);
+  EXPECT_EQ(core::total_volume(vs, vcp, vg, vd).value(), 49.242487405884674);
+  EXPECT_EQ(core::clearance_volume(vcp, vg, vd).value(), 4.853093254797477);
+
+  const core::Checked dome = core::chamber_and_piston_volume(e.chamber, e.piston, true);
+  EXPECT_EQ(dome.value(), 3.600400901589205);
+  EXPECT_EQ(core::clearance_volume(dome, vg, vd).value(), 4.242855813850154);
+}
+
+TEST(Compression, ChamberAndPistonAreDividedSeparately) {
+  // 70/16.387064 + 3/16.387064 ends ...458; (70+3)/16.387064 would end ...457.
+  EXPECT_EQ(core::chamber_and_piston_volume(70, 3, false).value(), 4.454733318915458);
+  EXPECT_EQ(core::chamber_and_piston_volume(58, 3, false).value(), 3.7224483897786693);
+}
+
+TEST(Compression, LitresComeFromTheDisplayedCubicInches) {
+  EXPECT_EQ(core::format_number(core::litres(core::parse_value("355.115153208698")).value()),
+            "5.81929474345202");
+  // The unrounded product would show one digit less in the last place.
+  EXPECT_EQ(core::format_number(core::litres(355.11515320869756).value()), "5.81929474345201");
+}
+
+TEST(Compression, ShownResults) {
+  auto with = [](auto change) {
+    Engine e = kExample;
+    change(e);
+    return e;
+  };
+  const struct {
+    const char* name;
+    Engine engine;
+    Shown expected;
+  } cases[] = {
+      {"flat", kExample, {"355.115153208698", "5.81929474345202", "10.1466188306203", "0.049"}},
+      {"dome",
+       with([](Engine& e) { e.dome = true; }),
+       {"355.115153208698", "5.81929474345202", "11.4621500467173", "0.049"}},
+      {"4 cylinders change only the displacement",
+       with([](Engine& e) { e.cylinders = 4; }),
+       {"177.557576604349", "2.90964737172601", "10.1466188306203", "0.049"}},
+      // The dynamic stroke length of stroke 3.48, rod 5.7, closing at 60;
+      // the litres' fifteenth digit is 0 and dropped.
+      {"dynamic stroke",
+       with([](Engine& e) { e.stroke = 2.81279161755714; }),
+       {"287.030151210616", "4.7035814581828", "8.39296918843655", "0.049"}},
+      {"piston above the deck",
+       with([](Engine& e) { e.deck = -0.005; }),
+       {"355.115153208698", "5.81929474345202", "10.5220254571371", "0.034"}},
+      {"dome of 0",
+       with([](Engine& e) { e.piston = 0, e.dome = true; }),
+       {"355.115153208698", "5.81929474345202", "10.7602556514066", "0.049"}},
+      {"flat of 0",
+       with([](Engine& e) { e.piston = 0; }),
+       {"355.115153208698", "5.81929474345202", "10.7602556514066", "0.049"}},
+  };
+  for (const auto& c : cases) {
+    const Shown shown = calculate(c.engine);
+    EXPECT_EQ(shown.cubic_inches, c.expected.cubic_inches) << c.name;
+    EXPECT_EQ(shown.litres, c.expected.litres) << c.name;
+    EXPECT_EQ(shown.ratio, c.expected.ratio) << c.name;
+    EXPECT_EQ(shown.quench, c.expected.quench) << c.name;
+  }
+}
+
+TEST(Compression, ZeroClearanceIsADivisionByZero) {
+  const core::Checked vs = core::swept_volume(4.03, 3.48);
+  const core::Checked nothing = core::clearance_volume(0.0, 0.0, 0.0);
+  EXPECT_EQ(core::compression_ratio(core::total_volume(vs, 0.0, 0.0, 0.0), nothing).fault(),
+            core::Fault::division_by_zero);
+  // 0/0 with no stroke either.
+  EXPECT_EQ(core::compression_ratio(0.0, nothing).fault(), core::Fault::division_by_zero);
+  // A dome that exactly fills the chamber.
+  const core::Checked cancelled = core::chamber_and_piston_volume(64, 64, true);
+  EXPECT_EQ(cancelled.value(), 0.0);
+  EXPECT_EQ(core::compression_ratio(vs, core::clearance_volume(cancelled, 0.0, 0.0)).fault(),
+            core::Fault::division_by_zero);
+}
+
+TEST(Compression, Overflow) {
+  // 0.25 * 1E155 * 1E155 already leaves the double range.
+  EXPECT_EQ(core::swept_volume(1e155, 3.48).fault(), core::Fault::overflow);
+  EXPECT_EQ(core::gasket_volume(1e155, 0.039).fault(), core::Fault::overflow);
+  EXPECT_EQ(core::displacement(1e308, 8).fault(), core::Fault::overflow);
+  // A number typed beyond the range reads as infinity.
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(core::chamber_and_piston_volume(inf, 5, false).fault(), core::Fault::overflow);
+  EXPECT_EQ(core::chamber_and_piston_volume(64, inf, true).fault(), core::Fault::overflow);
+  EXPECT_EQ(core::quench_distance(1.7e308, 1.7e308).fault(), core::Fault::overflow);
+  EXPECT_EQ(core::compression_ratio(1e300, 1e-300).fault(), core::Fault::overflow);
+  // Underflow is no failure.
+  EXPECT_TRUE(core::deck_volume(1e-200, 1e-200).ok());
+}
+
+}  // namespace

@@ -62,7 +62,9 @@ TEST(DynamicStroke, Failures) {
   EXPECT_EQ(core::dynamic_stroke_length(3.48, 1.0, theta).fault(), core::Fault::invalid);
   EXPECT_EQ(core::dynamic_stroke_length(3.48, 0.0, theta).fault(), core::Fault::invalid);
   EXPECT_EQ(core::dynamic_stroke_length(3.48, 1e200, theta).fault(), core::Fault::overflow);
-  EXPECT_EQ(core::dynamic_stroke_length(std::numeric_limits<double>::infinity(), 5.7, theta).fault(), core::Fault::overflow);
+  EXPECT_EQ(
+      core::dynamic_stroke_length(std::numeric_limits<double>::infinity(), 5.7, theta).fault(),
+      core::Fault::overflow);
   EXPECT_EQ(core::distance_from_bdc(1.7e308, -1.7e308).fault(), core::Fault::overflow);
   // Underflow is no failure.
   EXPECT_TRUE(core::dynamic_stroke_length(1e-300, 1e-300, theta).ok());

@@ -1,10 +1,270 @@
+#include <QLabel>
+
 #include "ui_support.h"
+
+namespace {
+
+// Every field Calculate writes, in the order it writes them.
+const char* const kWrittenFields[] = {"txt_ADV",    "txt_I_Open",  "txt_I_Close", "txt_E_Close",
+                                      "txt_E_Open", "txt_overlap", "txt_IVA",     "Txt_AID_a"};
+
+const QString kTooLarge = QStringLiteral(
+    "A number is too large to calculate with. Check that every input is an engine dimension.");
+
+}  // namespace
 
 class TestCamTimingPage : public QObject {
   Q_OBJECT
 
+ private:
+  std::unique_ptr<WindowUnderTest> w;
+
+  void fill(const QString& intake, const QString& exhaust, const QString& lsa, const QString& ilc) {
+    w->type("txt_i_dur", intake);
+    w->type("txt_e_dur", exhaust);
+    w->type("txt_LSA", lsa);
+    w->type("txt_ILC", ilc);
+  }
+  void calculateFirstExample() {
+    fill("270", "280", "110", "106");
+    w->click("Com_Go_2");
+  }
+  QStringList writtenFields() const {
+    QStringList texts;
+    for (const char* name : kWrittenFields) texts << w->text(name);
+    return texts;
+  }
+
  private slots:
-  void placeholder() {}
+  void init() {
+    w = std::make_unique<WindowUnderTest>();
+    w->showPage(1);
+  }
+  void cleanup() { w.reset(); }
+
+  void calculates_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("results");  // ADV, I_Open, I_Close, E_Close, E_Open, overlap
+    QTest::newRow("first example") << QStringList{"270", "280", "110", "106"}
+                                   << QStringList{"4", "29", "61", "26", "74", "55"};
+    QTest::newRow("second example") << QStringList{"284", "290", "112", "108.5"}
+                                    << QStringList{"3.5", "33.5", "70.5", "29.5", "80.5", "63"};
+    QTest::newRow("retarded cam") << QStringList{"270", "270", "108", "112"}
+                                  << QStringList{"-4", "23", "67", "31", "59", "54"};
+    QTest::newRow("short durations") << QStringList{"200", "200", "115", "115"}
+                                     << QStringList{"0", "-15", "35", "-15", "35", "-30"};
+    QTest::newRow("all zero") << QStringList{"0", "0", "0", "0"}
+                              << QStringList{"0", "0", "-180", "0", "-180", "0"};
+    // Text after the number is ignored; the strip still shows it as typed.
+    QTest::newRow("270abc") << QStringList{"270abc", "280", "110", "106"}
+                            << QStringList{"4", "29", "61", "26", "74", "55"};
+    // A blank is no empty field: it reads as 0.
+    QTest::newRow("blank LSA") << QStringList{"270", "280", " ", "106"}
+                               << QStringList{"-106", "29", "61", "246", "-146", "275"};
+  }
+  void calculates() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, results);
+    fill(inputs[0], inputs[1], inputs[2], inputs[3]);
+    // A second Calculate writes the same texts again: nothing accumulates.
+    w->click("Com_Go_2");
+    w->click("Com_Go_2");
+    QVERIFY(w->messages.texts.isEmpty());
+    const QStringList expected = results + QStringList{results[2], inputs[0]};
+    QCOMPARE(writtenFields(), expected);
+    QCOMPARE(w->text("txt_i_dur"), inputs[0]);
+  }
+
+  void emptyFieldWritesNothing_data() {
+    QTest::addColumn<int>("emptied");
+    QTest::newRow("txt_i_dur") << 0;
+    QTest::newRow("txt_e_dur") << 1;
+    QTest::newRow("txt_LSA") << 2;
+    QTest::newRow("txt_ILC") << 3;
+  }
+  void emptyFieldWritesNothing() {
+    calculateFirstExample();
+    // The user has since edited the closing angle on page 0.
+    w->showPage(0);
+    w->type("txt_IVA", "45");
+    w->showPage(1);
+
+    QStringList inputs{"284", "290", "112", "108.5"};
+    QFETCH(int, emptied);
+    inputs[emptied].clear();
+    fill(inputs[0], inputs[1], inputs[2], inputs[3]);
+    const QStringList before = writtenFields();
+    w->click("Com_Go_2");
+    QCOMPARE(w->messages.texts, QStringList{"All input boxes must be filled"});
+    QCOMPARE(w->messages.titles, QStringList{"Velmora"});
+    QCOMPARE(writtenFields(), before);
+    QCOMPARE(w->text("txt_IVA"), "45");
+    QCOMPARE(w->text("Txt_AID_a"), "270");
+  }
+
+  void overflowStopsAtTheFailingStep_data() {
+    QTest::addColumn<QStringList>("inputs");
+    // The texts of the fields written before the failing step.
+    QTest::addColumn<QStringList>("written");
+    QTest::newRow("1E400 intake") << QStringList{"1E400", "280", "110", "106"} << QStringList{};
+    QTest::newRow("LSA doubled") << QStringList{"270", "280", "1E308", "106"} << QStringList{};
+    // HI - ILC = 8.5E307 + 1.7E308
+    QTest::newRow("intake opens") << QStringList{"1.7E308", "0", "0", "-1.7E308"}
+                                  << QStringList{"1.7E+308"};
+    // HI - B = 8.5E307 - (180 - 1E308): page 0 keeps its old angle.
+    QTest::newRow("intake closes")
+        << QStringList{"1.7E308", "0", "0", "1E308"} << QStringList{"-1E+308", "-1.5E+307"};
+    // All five events fit; their displayed sum 1.05E308 + 1.65E308 does not.
+    QTest::newRow("overlap") << QStringList{"1.7E308", "1.7E308", "-5E307", "-8E307"}
+                             << QStringList{"3E+307", "1.65E+308", "5E+306", "1.05E+308",
+                                            "6.5E+307"};
+  }
+  void overflowStopsAtTheFailingStep() {
+    calculateFirstExample();
+    const QStringList old = writtenFields();
+    QFETCH(QStringList, inputs);
+    fill(inputs[0], inputs[1], inputs[2], inputs[3]);
+    w->click("Com_Go_2");
+    QCOMPARE(w->messages.texts, QStringList{kTooLarge});
+    QFETCH(QStringList, written);
+    const QStringList expected = written + old.mid(written.size());
+    QCOMPARE(writtenFields(), expected);
+    for (const QString& t : writtenFields()) {
+      QVERIFY2(!t.contains("inf", Qt::CaseInsensitive) && !t.contains("nan", Qt::CaseInsensitive),
+               qPrintable(t));
+    }
+  }
+
+  void clearEmptiesOnlyTheInputs() {
+    calculateFirstExample();
+    const QStringList results = writtenFields();
+    w->click("Com_Clear_2");
+    for (const char* name : {"txt_i_dur", "txt_e_dur", "txt_LSA", "txt_ILC"}) {
+      QVERIFY2(w->text(name).isEmpty(), name);
+    }
+    QCOMPARE(writtenFields(), results);
+    QVERIFY(w->messages.texts.isEmpty());
+  }
+
+  void closingAngleFeedsTheDynamicStrokePage_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("angle");
+    QTest::addColumn<QString>("dst");
+    QTest::addColumn<QString>("bdc");
+    QTest::newRow("61") << QStringList{"270", "280", "110", "106"} << "61"
+                        << "2.79048142717871"
+                        << "0.68951857282129";
+    QTest::newRow("70.5") << QStringList{"284", "290", "112", "108.5"} << "70.5"
+                          << "2.56190861757498"
+                          << "0.91809138242502";
+    QTest::newRow("67") << QStringList{"270", "270", "108", "112"} << "67"
+                        << "2.6495315746501"
+                        << "0.8304684253499";
+  }
+  void closingAngleFeedsTheDynamicStrokePage() {
+    QFETCH(QStringList, inputs);
+    fill(inputs[0], inputs[1], inputs[2], inputs[3]);
+    w->click("Com_Go_2");
+    w->showPage(0);
+    w->type("txt_Stroke", "3.48");
+    w->type("txt_rod", "5.7");
+    w->click("Com_go");
+    QVERIFY(w->messages.texts.isEmpty());
+    QFETCH(QString, angle);
+    QFETCH(QString, dst);
+    QFETCH(QString, bdc);
+    QCOMPARE(w->text("txt_IVA"), angle);
+    QCOMPARE(w->text("Txt_DST"), dst);
+    QCOMPARE(w->text("Txt_BDC"), bdc);
+    QCOMPARE(w->text("txt_ICA_a"), angle);
+    QCOMPARE(w->text("Txt_AID_a"), inputs[0]);
+  }
+
+  void exitEndsTheProgram() {
+    calculateFirstExample();
+    w->click("Com_exit_2");
+    QCOMPARE(w->endRequests, 1);
+    QVERIFY(w->messages.texts.isEmpty());
+  }
+
+  void tabSkipsResults() {
+    w->find("txt_i_dur")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 10; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    // The tab bar itself sits between the strip and the page.
+    QCOMPARE(visited,
+             (QStringList{"txt_e_dur", "txt_LSA", "txt_ILC", "Com_Go_2", "Com_Clear_2",
+                          "Com_exit_2", "txt_ICA_a", "Txt_AID_a", visited[8], "txt_i_dur"}));
+  }
+
+  void startState() {
+    const QStringList names{"txt_E_Close",  "txt_E_Open",    "txt_I_Close",   "txt_ADV",
+                            "txt_ILC",      "Com_exit_2",    "Com_Clear_2",   "Com_Go_2",
+                            "txt_overlap",  "txt_I_Open",    "txt_LSA",       "txt_e_dur",
+                            "txt_i_dur",    "lab_ATC",       "lab_Exh",       "lab_S_Close",
+                            "lab_ABDC",     "lab_credit6",   "Lab_credit5",   "lab_credit4",
+                            "lab_BBTC",     "lab_adv",       "Lab_LSA",       "Lab_Lobecenter",
+                            "Lab_inputs_2", "shp_input_2",   "LAB_results_2", "SHP_results_2",
+                            "lab_s_open",   "lab_BTDC",      "lab_overlap",   "lab_header",
+                            "lab_Int",      "lab_seat_time", "Lab_exh_dur",   "Lab_int_dur"};
+    QCOMPARE(names.size(), 36);
+    QWidget* page = w->find<QWidget>("txt_i_dur")->parentWidget();
+    for (const QString& name : names) {
+      QWidget* c = page->findChild<QWidget*>(name);
+      QVERIFY2(c != nullptr && c->isVisible(), qPrintable(name));
+    }
+    for (const char* name : {"txt_i_dur", "txt_e_dur", "txt_LSA", "txt_ILC"}) {
+      QVERIFY2(w->text(name).isEmpty() && !w->find(name)->isReadOnly(), name);
+    }
+    for (const char* name :
+         {"txt_ADV", "txt_I_Open", "txt_I_Close", "txt_E_Close", "txt_E_Open", "txt_overlap"}) {
+      QVERIFY2(w->text(name).isEmpty() && w->find(name)->isReadOnly(), name);
+      QVERIFY2(w->find(name)->focusPolicy() == Qt::ClickFocus, name);
+    }
+    QCOMPARE(w->find("txt_I_Close")->palette().color(QPalette::Text), QColor(0, 128, 0));
+    QCOMPARE(w->find("txt_i_dur")->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(w->find("txt_i_dur")->toolTip(), "Advertised not .050\" duration");
+    QCOMPARE(w->find("txt_e_dur")->toolTip(), "Advertised not .050\" duration");
+    QCOMPARE(w->find("txt_ADV")->toolTip(), "A negitive number means cam is retarded");
+    QCOMPARE(w->find<QLabel>("lab_BBTC")->text(), "BBDC");
+    QCOMPARE(w->find<QLabel>("lab_header")->text(), "Timing and Overlap Calculator");
+  }
+
+  void captionsFitTheirBoxes() {
+    QWidget* page = w->find<QWidget>("txt_i_dur")->parentWidget();
+    const QList<QLabel*> labels = page->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 21);
+    for (QLabel* label : labels) {
+      const QSize needed = label->wordWrap()
+                               ? QSize(label->width(), label->heightForWidth(label->width()))
+                               : label->sizeHint();
+      QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+               qPrintable(label->objectName()));
+    }
+  }
+
+  void geometryFollowsTheDesign_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("txt_i_dur") << "txt_i_dur" << QRect(2496, 2220, 780, 300);
+    QTest::newRow("txt_ILC") << "txt_ILC" << QRect(5472, 2832, 780, 300);
+    QTest::newRow("txt_I_Close") << "txt_I_Close" << QRect(3840, 4536, 780, 360);
+    QTest::newRow("txt_ADV") << "txt_ADV" << QRect(4608, 5532, 780, 300);
+    QTest::newRow("Lab_LSA") << "Lab_LSA" << QRect(504, 2760, 1692, 492);
+    QTest::newRow("Com_Clear_2") << "Com_Clear_2" << QRect(2796, 6316, 1356, 492);
+    QTest::newRow("shp_input_2") << "shp_input_2" << QRect(336, 1584, 6252, 1956);
+    QTest::newRow("SHP_results_2") << "SHP_results_2" << QRect(336, 3624, 5316, 2484);
+  }
+  void geometryFollowsTheDesign() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    const QRect expected(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
+                         qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    QCOMPARE(w->boxInTabControl(name.toLatin1().constData()), expected);
+  }
 };
 
 VELMORA_UI_TEST_MAIN(TestCamTimingPage)

@@ -1,10 +1,458 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+
 #include "ui_support.h"
+
+namespace {
+
+const char* const kInputs[] = {"txt_cyl",  "txt_bore", "txt_stroke3", "txt_CCvol",
+                               "txt_gast", "txt_gasb", "txt_deck",    "txt_pvol"};
+const QString kStatic = QStringLiteral("Calculated Static Compression Ratio");
+const QString kDynamic = QStringLiteral("Calculated Dynamic Compression Ratio");
+const QString kTooLarge = QStringLiteral(
+    "A number is too large to calculate with. Check that every input is an engine dimension.");
+
+}  // namespace
 
 class TestCompressionPage : public QObject {
   Q_OBJECT
 
+ private:
+  std::unique_ptr<WindowUnderTest> w;
+
+  QCheckBox* checkBox() const { return w->find<QCheckBox>("Chk_dst1"); }
+  QPoint onIndicator() const { return QPoint(6, checkBox()->height() / 2); }
+  void clickCheckBox() const { QTest::mouseClick(checkBox(), Qt::LeftButton, {}, onIndicator()); }
+  // Through the window, as the windowing system delivers a double click:
+  // press, release, press, release, the second press also reported as a
+  // double click.
+  void doubleClickCheckBox() const {
+    QTest::mouseDClick(w->window->windowHandle(), Qt::LeftButton, {},
+                       checkBox()->mapTo(w->window.get(), onIndicator()));
+  }
+  void clickOption(const char* name) const {
+    QTest::mouseClick(w->find<QRadioButton>(name), Qt::LeftButton, {}, QPoint(6, 8));
+  }
+
+  // The worked example: 8 cylinders, bore 4.030, stroke 3.480, chamber 64,
+  // gasket 0.039 by 4.100, deck 0.010, piston 5.
+  void fillExample() const {
+    w->type("txt_cyl", "8");
+    w->type("txt_bore", "4.030");
+    w->type("txt_stroke3", "3.480");
+    w->type("txt_CCvol", "64");
+    w->type("txt_gast", "0.039");
+    w->type("txt_gasb", "4.100");
+    w->type("txt_deck", "0.010");
+    w->type("txt_pvol", "5");
+  }
+  // Dynamic stroke page: stroke 3.48, rod 5.7, closing at 60 gives the
+  // dynamic stroke length 2.81279161755714. Comes back to this page.
+  void calculateDynamicStroke(const QString& stroke = QStringLiteral("3.48")) const {
+    w->showPage(0);
+    w->type("txt_Stroke", stroke);
+    w->type("txt_rod", "5.7");
+    w->type("txt_IVA", "60");
+    w->click("Com_go");
+    w->showPage(2);
+  }
+  QStringList results() const {
+    return {w->text("txt_DispIN"), w->text("txt_DispCC"), w->text("txt_CR1"), w->text("txt_quench"),
+            w->find<QLabel>("lab_CR1")->text()};
+  }
+  QStringList inputs() const {
+    QStringList texts;
+    for (const char* name : kInputs) texts << w->text(name);
+    return texts;
+  }
+
  private slots:
-  void placeholder() {}
+  void init() {
+    w = std::make_unique<WindowUnderTest>();
+    w->showPage(2);
+  }
+  void cleanup() { w.reset(); }
+
+  void startState() {
+    QCOMPARE(w->text("txt_cyl"), "8");
+    for (const char* name : kInputs) {
+      if (qstrcmp(name, "txt_cyl") != 0) QVERIFY2(w->text(name).isEmpty(), name);
+    }
+    QCOMPARE(results(), (QStringList{"", "", "", "", kStatic}));
+    QVERIFY(!checkBox()->isChecked());
+    QVERIFY(!w->find<QRadioButton>("opt_FD")->isChecked());
+    QVERIFY(!w->find<QRadioButton>("opt_dome")->isChecked());
+    QCOMPARE(checkBox()->toolTip(), "Double click to update");
+    QCOMPARE(w->find("txt_stroke3")->toolTip(),
+             "Check box for Dynamic Stroke, Un-check for crank stroke double click to update");
+    QCOMPARE(w->find("txt_pvol")->toolTip(),
+             "Always use a positive number and select the proper piston type");
+    QCOMPARE(w->find("txt_CR1")->palette().color(QPalette::Text), QColor(0, 128, 0));
+    QCOMPARE(w->find("txt_CR1")->font().pointSizeF(), 9.6);
+    QCOMPARE(w->find("txt_bore")->font().pointSizeF(), 7.8);
+    QVERIFY(w->find("txt_bore")->font().bold());
+    QCOMPARE(checkBox()->font(), form::windowFont());
+    for (const char* name : {"txt_quench", "txt_DispIN", "txt_DispCC", "txt_CR1"}) {
+      QVERIFY2(w->find(name)->isReadOnly(), name);
+      QVERIFY2(!(w->find(name)->focusPolicy() & Qt::TabFocus), name);
+    }
+    for (const char* name : {"lab_credit7", "lab_credit8", "lab_credit10"}) {
+      QLabel* credit = w->find<QLabel>(name);
+      QVERIFY2(!credit->text().isEmpty(), name);
+      QCOMPARE(credit->font(), form::windowFont());
+    }
+  }
+
+  void calculates_data() {
+    QTest::addColumn<QString>("cylinders");
+    QTest::addColumn<QString>("bore");
+    QTest::addColumn<QString>("deck");
+    QTest::addColumn<QString>("piston");
+    QTest::addColumn<bool>("dome");
+    QTest::addColumn<QStringList>("shown");
+    const QString in = "355.115153208698";
+    // From the displayed cubic inches; the unrounded product gives ...201.
+    const QString litres = "5.81929474345202";
+    QTest::newRow("flat") << "8"
+                          << "4.030"
+                          << "0.010"
+                          << "5" << false
+                          << QStringList{in, litres, "10.1466188306203", "0.049", kStatic};
+    QTest::newRow("dome") << "8"
+                          << "4.030"
+                          << "0.010"
+                          << "5" << true
+                          << QStringList{in, litres, "11.4621500467173", "0.049", kStatic};
+    QTest::newRow("4 cylinders") << "4"
+                                 << "4.030"
+                                 << "0.010"
+                                 << "5" << false
+                                 << QStringList{"177.557576604349", "2.90964737172601",
+                                                "10.1466188306203", "0.049", kStatic};
+    QTest::newRow("piston above deck")
+        << "8"
+        << "4.030"
+        << "-0.005"
+        << "5" << false << QStringList{in, litres, "10.5220254571371", "0.034", kStatic};
+    QTest::newRow("dome of 0") << "8"
+                               << "4.030"
+                               << "0.010"
+                               << "0" << true
+                               << QStringList{in, litres, "10.7602556514066", "0.049", kStatic};
+    QTest::newRow("blank piston reads 0")
+        << "8"
+        << "4.030"
+        << "0.010"
+        << " " << false << QStringList{in, litres, "10.7602556514066", "0.049", kStatic};
+    QTest::newRow("bore with unit")
+        << "8"
+        << "4.030 in"
+        << "0.010"
+        << "5" << false << QStringList{in, litres, "10.1466188306203", "0.049", kStatic};
+    // No check on a dome larger than the space above the piston.
+    QTest::newRow("negative clearance")
+        << "8"
+        << "4.030"
+        << "0.010"
+        << "200" << true << QStringList{in, litres, "-4.79740142532814", "0.049", kStatic};
+  }
+  void calculates() {
+    QFETCH(QString, cylinders);
+    QFETCH(QString, bore);
+    QFETCH(QString, deck);
+    QFETCH(QString, piston);
+    QFETCH(bool, dome);
+    fillExample();
+    w->type("txt_cyl", cylinders);
+    w->type("txt_bore", bore);
+    w->type("txt_deck", deck);
+    w->type("txt_pvol", piston);
+    if (dome) clickOption("opt_dome");
+    w->click("com_go3");
+    QVERIFY(w->messages.texts.isEmpty());
+    QFETCH(QStringList, shown);
+    QCOMPARE(results(), shown);
+    // Fifteen digits do not fit the narrow fields: each shows its start.
+    for (const char* name : {"txt_DispIN", "txt_DispCC", "txt_CR1", "txt_quench"}) {
+      QCOMPARE(w->find(name)->cursorPosition(), 0);
+    }
+  }
+
+  void optionButtonsAreExclusiveAndRunNothing() {
+    fillExample();
+    clickOption("opt_dome");
+    clickOption("opt_FD");
+    QVERIFY(w->find<QRadioButton>("opt_FD")->isChecked());
+    QVERIFY(!w->find<QRadioButton>("opt_dome")->isChecked());
+    QCOMPARE(results(), (QStringList{"", "", "", "", kStatic}));
+    w->click("com_go3");
+    QCOMPARE(w->text("txt_CR1"), "10.1466188306203");
+  }
+
+  void checkBoxCopiesTheStroke() {
+    // Not yet calculated there: checking copies the empty text, and
+    // Calculate then asks for every input.
+    fillExample();
+    clickCheckBox();
+    QVERIFY(checkBox()->isChecked());
+    QVERIFY(w->text("txt_stroke3").isEmpty());
+    w->click("com_go3");
+    QCOMPARE(w->messages.texts, QStringList{"All input boxes must be filled"});
+    clickCheckBox();
+    QVERIFY(!checkBox()->isChecked());
+
+    calculateDynamicStroke();
+    w->type("txt_stroke3", "typed");
+    // Two clicks on the unchecked box bring over the crank stroke...
+    clickCheckBox();
+    QCOMPARE(w->text("txt_stroke3"), "2.81279161755714");
+    clickCheckBox();
+    QVERIFY(!checkBox()->isChecked());
+    QCOMPARE(w->text("txt_stroke3"), "3.48");
+    // ...and one more the dynamic stroke length, as displayed.
+    clickCheckBox();
+    QVERIFY(checkBox()->isChecked());
+    QCOMPARE(w->text("txt_stroke3"), "2.81279161755714");
+    QCOMPARE(w->find("txt_stroke3")->cursorPosition(), 0);
+    // Space toggles and copies just as a click does.
+    QTest::keyClick(checkBox(), Qt::Key_Space);
+    QVERIFY(!checkBox()->isChecked());
+    QCOMPARE(w->text("txt_stroke3"), "3.48");
+    // The copy is character for character, never parsed.
+    calculateDynamicStroke(" 3.48 in");
+    clickCheckBox();
+    clickCheckBox();
+    QCOMPARE(w->text("txt_stroke3"), " 3.48 in");
+  }
+
+  void doubleClickRefreshesTheCopy() {
+    calculateDynamicStroke();
+    clickCheckBox();
+    QCOMPARE(w->text("txt_stroke3"), "2.81279161755714");
+    calculateDynamicStroke("4");
+    const QString newLength = w->text("Txt_DST");
+    QVERIFY(newLength != "2.81279161755714");
+    // Two toggles: the box stays checked and copies afresh.
+    doubleClickCheckBox();
+    QVERIFY(checkBox()->isChecked());
+    QCOMPARE(w->text("txt_stroke3"), newLength);
+    // Unchecked it refreshes the crank stroke the same way.
+    clickCheckBox();
+    w->type("txt_stroke3", "typed");
+    doubleClickCheckBox();
+    QVERIFY(!checkBox()->isChecked());
+    QCOMPARE(w->text("txt_stroke3"), "4");
+  }
+
+  void labelChangesOnlyOnCalculate() {
+    calculateDynamicStroke();
+    fillExample();
+    clickCheckBox();
+    QCOMPARE(w->find<QLabel>("lab_CR1")->text(), kStatic);
+    w->click("com_go3");
+    QCOMPARE(w->find<QLabel>("lab_CR1")->text(), kDynamic);
+    clickCheckBox();
+    QCOMPARE(w->find<QLabel>("lab_CR1")->text(), kDynamic);
+    w->click("com_go3");
+    QCOMPARE(w->find<QLabel>("lab_CR1")->text(), kStatic);
+    // The caption follows the box, not what is typed into the stroke field.
+    clickCheckBox();
+    w->type("txt_stroke3", "3.48");
+    w->click("com_go3");
+    QCOMPARE(w->find<QLabel>("lab_CR1")->text(), kDynamic);
+    QCOMPARE(w->text("txt_CR1"), "10.1466188306203");
+    // The self-sizing label shows its whole caption.
+    QLabel* label = w->find<QLabel>("lab_CR1");
+    QVERIFY(label->width() >= label->sizeHint().width());
+  }
+
+  void emptyInputChangesNothing_data() {
+    QTest::addColumn<QString>("field");
+    for (const char* name : kInputs) QTest::newRow(name) << name;
+  }
+  void emptyInputChangesNothing() {
+    // Results and the Dynamic caption of an earlier Calculate; the box is
+    // cleared since, so a written caption would read Static.
+    calculateDynamicStroke();
+    fillExample();
+    clickCheckBox();
+    w->click("com_go3");
+    clickCheckBox();
+    QFETCH(QString, field);
+    w->type(field.toLatin1().constData(), "");
+    const QStringList shownBefore = results();
+    const QStringList typedBefore = inputs();
+    w->click("com_go3");
+    QCOMPARE(w->messages.texts, QStringList{"All input boxes must be filled"});
+    QCOMPARE(w->messages.titles, QStringList{"Velmora"});
+    QCOMPARE(results(), shownBefore);
+    QCOMPARE(results().last(), kDynamic);
+    QCOMPARE(inputs(), typedBefore);
+  }
+
+  void clearEmptiesTheInputsOnly() {
+    fillExample();
+    clickOption("opt_dome");
+    w->click("com_go3");
+    const QStringList shown = results();
+    w->click("com_clear3");
+    for (const char* name : kInputs) QVERIFY2(w->text(name).isEmpty(), name);
+    QCOMPARE(results(), shown);
+    QVERIFY(w->find<QRadioButton>("opt_dome")->isChecked());
+    QVERIFY(w->messages.texts.isEmpty());
+  }
+
+  void zeroClearanceKeepsTheRatio() {
+    calculateDynamicStroke();
+    fillExample();
+    clickCheckBox();
+    w->click("com_go3");
+    QCOMPARE(results(), (QStringList{"287.030151210616", "4.7035814581828", "8.39296918843655",
+                                     "0.049", kDynamic}));
+    clickCheckBox();  // back to the crank stroke, 3.48
+    for (const char* name : {"txt_CCvol", "txt_gast", "txt_deck", "txt_pvol"}) w->type(name, "0");
+    w->click("com_go3");
+    QCOMPARE(w->messages.texts,
+             QStringList{"The clearance volume (chamber, gasket, deck and piston) adds up to "
+                         "zero, so there is no compression ratio. Check those inputs."});
+    // The displacement was written before the ratio failed; the rest stays.
+    QCOMPARE(results(), (QStringList{"355.115153208698", "5.81929474345202", "8.39296918843655",
+                                     "0.049", kDynamic}));
+  }
+
+  void overflowStopsAtItsStep_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("displacementWritten");
+    QTest::newRow("bore") << "txt_bore"
+                          << "1E155" << false;
+    QTest::newRow("cylinders beyond range") << "txt_cyl"
+                                            << "1E400" << false;
+    QTest::newRow("chamber beyond range") << "txt_CCvol"
+                                          << "1E400" << false;
+    QTest::newRow("gasket bore") << "txt_gasb"
+                                 << "1E155" << true;
+    QTest::newRow("gasket thickness beyond range") << "txt_gast"
+                                                   << "1E400" << true;
+    QTest::newRow("deck") << "txt_deck"
+                          << "1E308" << true;
+  }
+  void overflowStopsAtItsStep() {
+    fillExample();
+    w->type("txt_cyl", "4");
+    w->click("com_go3");
+    const QStringList before = results();
+    w->type("txt_cyl", "8");
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    w->type(field.toLatin1().constData(), value);
+    w->click("com_go3");
+    QCOMPARE(w->messages.texts, QStringList{kTooLarge});
+    QFETCH(bool, displacementWritten);
+    QStringList expected = before;
+    if (displacementWritten) {
+      expected[0] = "355.115153208698";
+      expected[1] = "5.81929474345202";
+    }
+    QCOMPARE(results(), expected);
+  }
+
+  // Cam timing hands the closing angle to the dynamic stroke page, whose
+  // dynamic stroke length the check box brings here.
+  void wholeChain() {
+    w->showPage(1);
+    w->type("txt_i_dur", "270");
+    w->type("txt_e_dur", "280");
+    w->type("txt_LSA", "110");
+    w->type("txt_ILC", "105");
+    w->click("Com_Go_2");
+    w->showPage(0);
+    QCOMPARE(w->text("txt_IVA"), "60");
+    w->type("txt_Stroke", "3.480");
+    w->type("txt_rod", "5.7");
+    w->click("Com_go");
+    w->showPage(2);
+    w->type("txt_bore", "4.030");
+    clickCheckBox();
+    clickCheckBox();
+    w->type("txt_CCvol", "64");
+    w->type("txt_gast", "0.039");
+    w->type("txt_gasb", "4.100");
+    w->type("txt_deck", "0.010");
+    w->type("txt_pvol", "5");
+    clickOption("opt_FD");
+    w->click("com_go3");
+    QCOMPARE(results(), (QStringList{"355.115153208698", "5.81929474345202", "10.1466188306203",
+                                     "0.049", kStatic}));
+    clickCheckBox();
+    w->click("com_go3");
+    QCOMPARE(results(), (QStringList{"287.030151210616", "4.7035814581828", "8.39296918843655",
+                                     "0.049", kDynamic}));
+    QVERIFY(w->messages.texts.isEmpty());
+  }
+
+  void exitEndsTheProgram() {
+    w->click("com_exit_3");
+    QCOMPARE(w->endRequests, 1);
+  }
+
+  void tabVisitsBothOptionButtons() {
+    const QStringList order{"txt_cyl",  "txt_bore", "Chk_dst1",   "txt_stroke3", "txt_CCvol",
+                            "txt_gast", "txt_gasb", "txt_deck",   "opt_FD",      "opt_dome",
+                            "txt_pvol", "com_go3",  "com_clear3", "com_exit_3",  "txt_ICA_a"};
+    auto walk = [&](Qt::Key key, const char* from) {
+      w->find<QWidget>(from)->setFocus();
+      QStringList visited{QApplication::focusWidget()->objectName()};
+      for (qsizetype i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        visited << QApplication::focusWidget()->objectName();
+      }
+      return visited;
+    };
+    QCOMPARE(walk(Qt::Key_Tab, "txt_cyl"), order);
+    // Once a piston type is chosen too, and backwards.
+    clickOption("opt_dome");
+    QCOMPARE(walk(Qt::Key_Tab, "txt_cyl"), order);
+    QStringList reversed(order.rbegin(), order.rend());
+    QCOMPARE(walk(Qt::Key_Backtab, "txt_ICA_a"), reversed);
+  }
+
+  void geometryFollowsTheDesign_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("txt_cyl") << "txt_cyl" << QRect(5352, 1152, 876, 288);
+    QTest::newRow("txt_pvol") << "txt_pvol" << QRect(5352, 4176, 876, 288);
+    QTest::newRow("txt_CR1") << "txt_CR1" << QRect(5352, 5880, 876, 360);
+    QTest::newRow("Shape2") << "Shape2" << QRect(552, 3804, 4236, 348);
+    QTest::newRow("opt_FD") << "opt_FD" << QRect(600, 3852, 1980, 240);
+    QTest::newRow("opt_dome") << "opt_dome" << QRect(3216, 3852, 1236, 240);
+    QTest::newRow("com_exit_3") << "com_exit_3" << QRect(4645, 6316, 1354, 492);
+  }
+  void geometryFollowsTheDesign() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    const QRect expected(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
+                         qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    QCOMPARE(w->boxInTabControl(name.toLatin1().constData()), expected);
+  }
+
+  void grownControlsKeepTheirPlace() {
+    // The check box is taller than its designed 192 twips so its box is
+    // not clipped; it stays centred on the designed line.
+    const QRect box = w->boxInTabControl("Chk_dst1");
+    QCOMPARE(box.left(), 122);
+    QCOMPARE(box.width(), 214);
+    QVERIFY(box.height() >= checkBox()->sizeHint().height());
+    QVERIFY(qAbs((box.top() + box.bottom()) - (125 + 137)) <= 1);
+    QVERIFY(box.bottom() < w->boxInTabControl("txt_CCvol").top());
+    // The wrapping credit keeps its box and grows downwards only.
+    const QRect credit = w->boxInTabControl("lab_credit8");
+    QCOMPARE(credit.topLeft(), QPoint(311, 462));
+    QCOMPARE(credit.width(), 129);
+    QVERIFY(credit.height() >= 26);
+    QVERIFY(credit.bottom() < w->window->tabControl()->height());
+  }
 };
 
 VELMORA_UI_TEST_MAIN(TestCompressionPage)

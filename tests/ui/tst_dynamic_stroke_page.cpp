@@ -15,8 +15,8 @@ class TestDynamicStrokePage : public QObject {
     w->type("txt_IVA", angle);
   }
   QStringList pageFields() const {
-    return {w->text("txt_Stroke"), w->text("txt_rod"), w->text("txt_IVA"), w->text("Txt_DST"),
-            w->text("Txt_BDC"), w->text("txt_ICA_a")};
+    return {w->text("txt_Stroke"), w->text("txt_rod"), w->text("txt_IVA"),
+            w->text("Txt_DST"),    w->text("Txt_BDC"), w->text("txt_ICA_a")};
   }
 
  private slots:
@@ -29,17 +29,40 @@ class TestDynamicStrokePage : public QObject {
     QTest::addColumn<QString>("angle");
     QTest::addColumn<QString>("dst");
     QTest::addColumn<QString>("bdc");
-    QTest::newRow("60 deg") << "3.48" << "5.7" << "60" << "2.81279161755714" << "0.66720838244286";
-    QTest::newRow("lower bound") << "3.48" << "5.7" << "23" << "3.38236984402065"
+    QTest::newRow("60 deg") << "3.48"
+                            << "5.7"
+                            << "60"
+                            << "2.81279161755714"
+                            << "0.66720838244286";
+    QTest::newRow("lower bound") << "3.48"
+                                 << "5.7"
+                                 << "23"
+                                 << "3.38236984402065"
                                  << "0.09763015597935";
-    QTest::newRow("upper bound") << "3.48" << "5.7" << "89" << "2.04235446005492"
+    QTest::newRow("upper bound") << "3.48"
+                                 << "5.7"
+                                 << "89"
+                                 << "2.04235446005492"
                                  << "1.43764553994508";
-    QTest::newRow("15-digit pi") << "4" << "6.25" << "50" << "3.47626802756756"
+    QTest::newRow("15-digit pi") << "4"
+                                 << "6.25"
+                                 << "50"
+                                 << "3.47626802756756"
                                  << "0.52373197243244";
-    QTest::newRow("60.0 as typed") << "3.48" << "5.7" << "60.0" << "2.81279161755714"
+    QTest::newRow("60.0 as typed") << "3.48"
+                                   << "5.7"
+                                   << "60.0"
+                                   << "2.81279161755714"
                                    << "0.66720838244286";
-    QTest::newRow("blank stroke reads 0") << " " << "5.7" << "60" << "0" << "0";
-    QTest::newRow("units after numbers") << "3.48 in" << "5.7in" << " 60 " << "2.81279161755714"
+    QTest::newRow("blank stroke reads 0") << " "
+                                          << "5.7"
+                                          << "60"
+                                          << "0"
+                                          << "0";
+    QTest::newRow("units after numbers") << "3.48 in"
+                                         << "5.7in"
+                                         << " 60 "
+                                         << "2.81279161755714"
                                          << "0.66720838244286";
   }
   void calculates() {
@@ -53,6 +76,8 @@ class TestDynamicStrokePage : public QObject {
     QFETCH(QString, bdc);
     QCOMPARE(w->text("Txt_DST"), dst);
     QCOMPARE(w->text("Txt_BDC"), bdc);
+    // A long number shows its first digits, not its tail.
+    QCOMPARE(w->find("Txt_DST")->cursorPosition(), 0);
     // The angle used is copied as typed, not as a number.
     QCOMPARE(w->text("txt_ICA_a"), angle);
     QCOMPARE(w->text("txt_IVA"), angle);
@@ -66,31 +91,61 @@ class TestDynamicStrokePage : public QObject {
     const QString empty = QStringLiteral("All input boxes must be filled");
     const QString range =
         QStringLiteral("Intake Valve Closing Angle must be between 23  and 89 degrees");
-    QTest::newRow("empty stroke") << "" << "5.7" << "60" << empty;
-    QTest::newRow("empty rod") << "3.48" << "" << "60" << empty;
-    QTest::newRow("empty angle") << "3.48" << "5.7" << "" << empty;
-    QTest::newRow("empty beats range") << "" << "5.7" << "120" << empty;
-    QTest::newRow("22.99") << "3.48" << "5.7" << "22.99" << range;
-    QTest::newRow("89.01") << "3.48" << "5.7" << "89.01" << range;
-    QTest::newRow("blank angle") << "3.48" << "5.7" << " " << range;
-    QTest::newRow("letters") << "3.48" << "5.7" << "abc" << range;
-    QTest::newRow("1E400 angle") << "3.48" << "5.7" << "1E400" << range;
-    QTest::newRow("60 deg") << "3.48" << "5.7" << "60 deg"
+    QTest::newRow("empty stroke") << ""
+                                  << "5.7"
+                                  << "60" << empty;
+    QTest::newRow("empty rod") << "3.48"
+                               << ""
+                               << "60" << empty;
+    QTest::newRow("empty angle") << "3.48"
+                                 << "5.7"
+                                 << "" << empty;
+    QTest::newRow("empty beats range") << ""
+                                       << "5.7"
+                                       << "120" << empty;
+    QTest::newRow("22.99") << "3.48"
+                           << "5.7"
+                           << "22.99" << range;
+    QTest::newRow("89.01") << "3.48"
+                           << "5.7"
+                           << "89.01" << range;
+    QTest::newRow("blank angle") << "3.48"
+                                 << "5.7"
+                                 << " " << range;
+    QTest::newRow("letters") << "3.48"
+                             << "5.7"
+                             << "abc" << range;
+    QTest::newRow("1E400 angle") << "3.48"
+                                 << "5.7"
+                                 << "1E400" << range;
+    QTest::newRow("60 deg") << "3.48"
+                            << "5.7"
+                            << "60 deg"
                             << "The Intake Valve Closing Angle must be a plain number, such as 60 "
                                "or 60.5, with nothing after it.";
-    QTest::newRow("6 0") << "3.48" << "5.7" << "6 0"
+    QTest::newRow("6 0") << "3.48"
+                         << "5.7"
+                         << "6 0"
                          << "The Intake Valve Closing Angle must be a plain number, such as 60 or "
                             "60.5, with nothing after it.";
-    QTest::newRow("rod too short") << "3.48" << "1" << "60"
+    QTest::newRow("rod too short") << "3.48"
+                                   << "1"
+                                   << "60"
                                    << "The Rod Length is too short for this Crank Stroke and "
                                       "closing angle. Check both values.";
-    QTest::newRow("blank rod") << "3.48" << " " << "60"
+    QTest::newRow("blank rod") << "3.48"
+                               << " "
+                               << "60"
                                << "The Rod Length is too short for this Crank Stroke and closing "
                                   "angle. Check both values.";
-    QTest::newRow("huge rod") << "3.48" << "1E200" << "60"
+    QTest::newRow("huge rod") << "3.48"
+                              << "1E200"
+                              << "60"
                               << "A number is too large to calculate with. Check that every "
                                  "input is an engine dimension.";
-    QTest::newRow("stroke beyond range") << "1E400" << "5.7" << "60"
+    QTest::newRow("stroke beyond range") << "1E400"
+                                         << "5.7"
+                                         << "60"
                                          << "A number is too large to calculate with. Check that "
                                             "every input is an engine dimension.";
   }

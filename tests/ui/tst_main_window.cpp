@@ -45,13 +45,16 @@ class TestMainWindow : public QObject {
   }
 
   void captionsFitTheirBoxes() {
-    for (QLabel* label : w->window->findChildren<QLabel*>()) {
-      if (label->text().isEmpty() || !label->isVisibleTo(w->window.get())) continue;
-      const QSize needed = label->wordWrap()
-                               ? QSize(label->width(), label->heightForWidth(label->width()))
-                               : label->sizeHint();
-      QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-               qPrintable(label->objectName()));
+    for (int page = 0; page < 3; ++page) {
+      w->showPage(page);
+      for (QLabel* label : w->window->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->isVisibleTo(w->window.get())) continue;
+        const QSize needed = label->wordWrap()
+                                 ? QSize(label->width(), label->heightForWidth(label->width()))
+                                 : label->sizeHint();
+        QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+                 qPrintable(label->objectName()));
+      }
     }
   }
 
@@ -82,8 +85,10 @@ class TestMainWindow : public QObject {
   void menuBoxesChangeNothing() {
     auto snapshot = [this] {
       QStringList state;
-      for (QLineEdit* e : w->window->findChildren<QLineEdit*>()) state << e->objectName() + "=" + e->text();
-      for (QLabel* l : w->window->findChildren<QLabel*>()) state << l->objectName() + "=" + l->text();
+      for (QLineEdit* e : w->window->findChildren<QLineEdit*>())
+        state << e->objectName() + "=" + e->text();
+      for (QLabel* l : w->window->findChildren<QLabel*>())
+        state << l->objectName() + "=" + l->text();
       state << QString::number(w->window->tabControl()->currentIndex());
       return state;
     };

@@ -70,10 +70,10 @@ struct WindowUnderTest {
 };
 
 // Fusion everywhere, so pixel checks do not depend on the desktop's style.
-#define VELMORA_UI_TEST_MAIN(TestClass)                                   \
-  int main(int argc, char** argv) {                                       \
-    QApplication app(argc, argv);                                         \
+#define VELMORA_UI_TEST_MAIN(TestClass)                                      \
+  int main(int argc, char** argv) {                                          \
+    QApplication app(argc, argv);                                            \
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); \
-    TestClass test;                                                       \
-    return QTest::qExec(&test, argc, argv);                               \
+    TestClass test;                                                          \
+    return QTest::qExec(&test, argc, argv);                                  \
   }
