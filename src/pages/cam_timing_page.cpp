@@ -111,6 +111,26 @@ CamTimingPage::CamTimingPage(Shell& shell, QLineEdit* closingAngleTarget, QLineE
   form::label(this, "lab_credit6", QStringLiteral("Written by the Velmora developers"),
               onPage({312, 7152, 1812, 192}), small, LabelFit::SizeToText);
 
+  form::nameByLabels(this, {{"Lab_int_dur", "txt_i_dur"},
+                           {"Lab_exh_dur", "txt_e_dur"},
+                           {"Lab_LSA", "txt_LSA"},
+                           {"Lab_Lobecenter", "txt_ILC"},
+                           {"lab_BTDC", "txt_I_Open"},
+                           {"lab_ABDC", "txt_I_Close"},
+                           {"lab_ATC", "txt_E_Close"},
+                           {"lab_BBTC", "txt_E_Open"},
+                           {"lab_overlap", "txt_overlap"},
+                           {"lab_adv", "txt_ADV"}});
+  // The column captions say which event a result is; a screen reader hears it too.
+  for (const auto& [name, description] :
+       {std::pair{"txt_I_Open", "Intake opens, degrees before top dead centre"},
+        std::pair{"txt_I_Close", "Intake closes, degrees after bottom dead centre"},
+        std::pair{"txt_E_Close", "Exhaust closes, degrees after top dead centre"},
+        std::pair{"txt_E_Open", "Exhaust opens, degrees before bottom dead centre"}}) {
+    findChild<QLineEdit*>(QString::fromLatin1(name))
+        ->setAccessibleDescription(QString::fromLatin1(description));
+  }
+
   connect(Com_Go_2, &QPushButton::clicked, this, &CamTimingPage::Com_Go_2_Click);
   connect(Com_Clear_2, &QPushButton::clicked, this, &CamTimingPage::Com_Clear_2_Click);
   connect(Com_exit_2, &QPushButton::clicked, this, &CamTimingPage::Com_exit_2_Click);

@@ -156,6 +156,19 @@ CompressionPage::CompressionPage(Shell& shell, const QLineEdit* crankStroke,
   form::label(this, "lab_credit10", QStringLiteral("Written by the Velmora developers"),
               onPage({312, 7152, 1812, 192}), small, LabelFit::SizeToText);
 
+  form::nameByLabels(this, {{"Lab_cyl", "txt_cyl"},
+                           {"lab_bore", "txt_bore"},
+                           {"lab_stroke3", "txt_stroke3"},
+                           {"lab_chmvol", "txt_CCvol"},
+                           {"lab_gast", "txt_gast"},
+                           {"lab_gasb", "txt_gasb"},
+                           {"lab_deck", "txt_deck"},
+                           {"lab_pvol", "txt_pvol"},
+                           {"Label1", "txt_quench"},
+                           {"lab_DispIN", "txt_DispIN"},
+                           {"lab_dispCC", "txt_DispCC"},
+                           {"lab_CR1", "txt_CR1"}});
+
   connect(com_go3, &QPushButton::clicked, this, &CompressionPage::com_go3_Click);
   connect(com_clear3, &QPushButton::clicked, this, &CompressionPage::com_clear3_Click);
   connect(com_exit_3, &QPushButton::clicked, this, &CompressionPage::com_exit_3_Click);

@@ -82,6 +82,12 @@ DynamicStrokePage::DynamicStrokePage(Shell& shell, QLineEdit* closingAngleInUse,
   form::label(this, "lab_credit3", QStringLiteral("Dynamic stroke geometry"),
               onPage({4668, 6936, 1716, 192}), small, LabelFit::SizeToText);
 
+  form::nameByLabels(this, {{"Lab_Stroke", "txt_Stroke"},
+                           {"Lab_rod_length", "txt_rod"},
+                           {"Lab_Valve_angle", "txt_IVA"},
+                           {"Lab_DST", "Txt_DST"},
+                           {"Lab_dist", "Txt_BDC"}});
+
   connect(Com_go, &QPushButton::clicked, this, &DynamicStrokePage::Com_go_Click);
   connect(Com_clear, &QPushButton::clicked, this, &DynamicStrokePage::Com_clear_Click);
   connect(Com_exit, &QPushButton::clicked, this, &DynamicStrokePage::Com_exit_Click);

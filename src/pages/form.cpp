@@ -147,6 +147,20 @@ QRadioButton* optionButton(QWidget* parent, const char* name, const QString& cap
   return r;
 }
 
+void nameByLabels(QWidget* parent,
+                  std::initializer_list<std::pair<const char*, const char*>> pairs) {
+  for (const auto& [labelName, fieldName] : pairs) {
+    auto* l =
+        parent->findChild<QLabel*>(QString::fromLatin1(labelName), Qt::FindDirectChildrenOnly);
+    auto* w =
+        parent->findChild<QWidget*>(QString::fromLatin1(fieldName), Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(l && w, "form::nameByLabels", labelName);
+    // Qt's accessibility takes a field's name from its buddy label, and
+    // follows the label when its caption changes.
+    if (l && w) l->setBuddy(w);
+  }
+}
+
 QFrame* rectangle(QWidget* parent, const char* name, const QRect& box) {
   auto* frame = make<QFrame>(parent, name, box, parent->font());
   frame->setFrameShape(QFrame::Box);

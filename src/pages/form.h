@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 class QCheckBox;
 class QFrame;
@@ -74,6 +76,11 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, c
                     const QFont& font, const QString& tooltip = {});
 QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption,
                            const QRect& box, const QFont& font);
+// Pairs each field with the label beside it (label name, field name), so a
+// screen reader announces a field by its label's caption: "Crank Stroke, edit".
+void nameByLabels(QWidget* parent,
+                  std::initializer_list<std::pair<const char*, const char*>> pairs);
+
 // An outline rectangle, one pixel, window-text colour, behind the controls.
 QFrame* rectangle(QWidget* parent, const char* name, const QRect& box);
 
