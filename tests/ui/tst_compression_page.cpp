@@ -432,9 +432,7 @@ class TestCompressionPage : public QObject {
   void geometryFollowsTheDesign() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
-    const QRect expected(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
-                         qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
-    QCOMPARE(w->boxInTabControl(name.toLatin1().constData()), expected);
+    QCOMPARE(w->boxInTabControl(name.toLatin1().constData()), pixelsFromTwips(twips));
   }
 
   void grownControlsKeepTheirPlace() {

@@ -69,6 +69,13 @@ struct WindowUnderTest {
   }
 };
 
+// A designed box in twips as the window must place it: 15 twips a pixel,
+// each edge rounded on its own.
+inline QRect pixelsFromTwips(const QRect& twips) {
+  return QRect(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
+               qRound(twips.height() / 15.0));
+}
+
 // Fusion everywhere, so pixel checks do not depend on the desktop's style.
 #define VELMORA_UI_TEST_MAIN(TestClass)                                      \
   int main(int argc, char** argv) {                                          \
