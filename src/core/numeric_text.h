@@ -43,7 +43,8 @@ std::string format_number(double value);
 inline constexpr std::size_t kFormatBufferSize = 32;
 
 // format_number into a caller's buffer of kFormatBufferSize characters;
-// returns one past the last character written (no terminating zero).
+// returns one past the last character of the text (no terminating zero).
+// Characters of the buffer past the text may be overwritten.
 char* format_number_to(double value, char* first);
 
 // Only the empty text is empty: " " and "0" are not.

@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,16 +21,16 @@ struct ParseCase {
 
 TEST(ParseValue, ReadsTheLeadingNumber) {
   const ParseCase cases[] = {
-      {"", 0.0},          {" ", 0.0},           {"3.48", 3.48},     {"  3.48", 3.48},
-      {"3 .4 8", 3.48},   {"\t3.48\n", 3.48},   {"3.48in", 3.48},   {"3.48 in", 3.48},
-      {"3,48", 3.0},      {"1.2.3", 1.2},       {"-.5", -0.5},      {"+7", 7.0},
-      {"5.", 5.0},        {"1.5E3", 1500.0},    {"1.5D3", 1500.0},  {"1.5e3", 1500.0},
-      {"1.5d+3", 1500.0}, {"25E-1", 2.5},       {"1 000", 1000.0},  {"abc", 0.0},
-      {".", 0.0},         {"-", 0.0},           {"+", 0.0},         {"-abc", 0.0},
-      {"1.5E", 1.5},      {"1.5E+", 1.5},       {"1.5Ex", 1.5},     {"E5", 0.0},
-      {".E5", 0.0},       {"60 deg", 60.0},     {"6 0", 60.0},      {"0x10", 0.0},
-      {"inf", 0.0},       {"nan", 0.0},         {"--5", 0.0},       {"12abc34", 12.0},
-      {"00012", 12.0},    {"1.5 E 3", 1500.0},  {"\r5", 0.0},       {"270abc", 270.0},
+      {"", 0.0},          {" ", 0.0},          {"3.48", 3.48},    {"  3.48", 3.48},
+      {"3 .4 8", 3.48},   {"\t3.48\n", 3.48},  {"3.48in", 3.48},  {"3.48 in", 3.48},
+      {"3,48", 3.0},      {"1.2.3", 1.2},      {"-.5", -0.5},     {"+7", 7.0},
+      {"5.", 5.0},        {"1.5E3", 1500.0},   {"1.5D3", 1500.0}, {"1.5e3", 1500.0},
+      {"1.5d+3", 1500.0}, {"25E-1", 2.5},      {"1 000", 1000.0}, {"abc", 0.0},
+      {".", 0.0},         {"-", 0.0},          {"+", 0.0},        {"-abc", 0.0},
+      {"1.5E", 1.5},      {"1.5E+", 1.5},      {"1.5Ex", 1.5},    {"E5", 0.0},
+      {".E5", 0.0},       {"60 deg", 60.0},    {"6 0", 60.0},     {"0x10", 0.0},
+      {"inf", 0.0},       {"nan", 0.0},        {"--5", 0.0},      {"12abc34", 12.0},
+      {"00012", 12.0},    {"1.5 E 3", 1500.0}, {"\r5", 0.0},      {"270abc", 270.0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(core::parse_value(c.text), c.expected) << '"' << c.text << '"';
@@ -38,10 +39,22 @@ TEST(ParseValue, ReadsTheLeadingNumber) {
 
 TEST(ParseValue, HexAndOctalPatterns) {
   const ParseCase cases[] = {
-      {"&HFFFF", -1.0},        {"&H1F", 31.0},          {"&h1f", 31.0},       {"&H7FFF", 32767.0},
-      {"&H8000", -32768.0},    {"&H10000", 65536.0},    {"&HFFFFFFFF", -1.0}, {"&H80000000", -2147483648.0},
-      {"&H100000000", 4294967296.0}, {"&O17", 15.0},    {"&O177777", -1.0},   {"&H", 0.0},
-      {"&HFG", 15.0},          {"& H 1F", 31.0},        {"&X1", 0.0},         {"-&H1", 0.0},
+      {"&HFFFF", -1.0},
+      {"&H1F", 31.0},
+      {"&h1f", 31.0},
+      {"&H7FFF", 32767.0},
+      {"&H8000", -32768.0},
+      {"&H10000", 65536.0},
+      {"&HFFFFFFFF", -1.0},
+      {"&H80000000", -2147483648.0},
+      {"&H100000000", 4294967296.0},
+      {"&O17", 15.0},
+      {"&O177777", -1.0},
+      {"&H", 0.0},
+      {"&HFG", 15.0},
+      {"& H 1F", 31.0},
+      {"&X1", 0.0},
+      {"-&H1", 0.0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(core::parse_value(c.text), c.expected) << '"' << c.text << '"';
@@ -80,11 +93,11 @@ TEST(ParseStrict, AcceptsOnlyAWholeNumber) {
     const char* text;
     std::optional<double> expected;
   } cases[] = {
-      {"60", 60.0},      {" 60 ", 60.0},    {"60.5", 60.5},   {"\t60\n", 60.0},  {"+60", 60.0},
-      {"-60", -60.0},    {"60.", 60.0},     {".5", 0.5},      {"6E1", 60.0},     {"6D1", 60.0},
-      {"60.0", 60.0},    {"60 deg", {}},    {"6 0", {}},      {"", {}},          {" ", {}},
-      {".", {}},         {"-", {}},         {"abc", {}},      {"60,5", {}},      {"&H3C", {}},
-      {"6E", {}},        {"60e+", {}},      {"1.2.3", {}},    {"- 60", {}},
+      {"60", 60.0},   {" 60 ", 60.0}, {"60.5", 60.5}, {"\t60\n", 60.0}, {"+60", 60.0},
+      {"-60", -60.0}, {"60.", 60.0},  {".5", 0.5},    {"6E1", 60.0},    {"6D1", 60.0},
+      {"60.0", 60.0}, {"60 deg", {}}, {"6 0", {}},    {"", {}},         {" ", {}},
+      {".", {}},      {"-", {}},      {"abc", {}},    {"60,5", {}},     {"&H3C", {}},
+      {"6E", {}},     {"60e+", {}},   {"1.2.3", {}},  {"- 60", {}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(core::parse_strict(c.text), c.expected) << '"' << c.text << '"';
@@ -156,6 +169,50 @@ TEST(FormatNumber, RoundTripsThroughParseValue) {
   }
   std::uniform_real_distribution<double> engine_sized(-1000.0, 1000.0);
   for (int i = 0; i < 100000; ++i) check(engine_sized(random));
+}
+
+// The text printf("%.15g") writes, with "E" for "e": the layout and the
+// rounding format_number must match, worked out by the C library.
+std::string printf_15g(double d) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.15g", d);
+  std::string s = text;
+  for (char& c : s) {
+    if (c == 'e') c = 'E';
+  }
+  return s;
+}
+
+// Where the 15-digit rounding turns: decimals with a 5 in the 16th digit
+// (exact ties among integers and half-integers, where the exact value
+// decides, and their neighbouring doubles), carries into the next decade,
+// and subnormal numbers, whose few bits give short shortest texts.
+TEST(FormatNumber, AgreesWithPrintfWhereTheRoundingTurns) {
+  std::vector<double> values = {
+      1234567890123455.0,       1234567890123445.0,       999999999999999.5,
+      99999999999999.95,        123456789012345.5,        123456789012344.5,
+      0.12345678901234550,      9.999999999999995e22,     9.9999999999999949e-5,
+      2.2250738585072014e-308,  2.2250738585072009e-308,  4.9e-324,
+      1e-310,                   1.2345678901234567e-315,  8.98846567431158e307,
+  };
+  std::mt19937_64 random(15);
+  std::uniform_int_distribution<long long> fifteen(100000000000000LL, 999999999999999LL);
+  std::uniform_int_distribution<int> exponent(-320, 300);
+  for (int i = 0; i < 50000; ++i) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%lld5E%d", fifteen(random), exponent(random));
+    const double d = std::strtod(text, nullptr);
+    values.insert(values.end(), {d, std::nextafter(d, 0.0), std::nextafter(d, std::numeric_limits<double>::infinity())});
+    const long long m = fifteen(random);
+    values.push_back(static_cast<double>(m * 10 + 5));     // 16 digits, an exact tie
+    values.push_back(static_cast<double>(m) + 0.5);        // likewise
+    values.push_back(std::bit_cast<double>(random() >> 12));  // subnormal
+  }
+  for (double d : values) {
+    if (!std::isfinite(d) || std::fabs(d) > 1.7976931348623e308) continue;
+    EXPECT_EQ(core::format_number(d), printf_15g(d)) << std::hexfloat << d;
+    EXPECT_EQ(core::format_number(-d), printf_15g(-d)) << std::hexfloat << -d;
+  }
 }
 
 // A comma-decimal user locale must change nothing: "." stays the point.
