@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 namespace form {
 
@@ -97,6 +98,8 @@ QLineEdit* field(QWidget* parent, const char* name, const QRect& box, const QFon
                  FieldRole role, const QString& tooltip) {
   auto* e = make<QLineEdit>(parent, name, box, f);
   e->setToolTip(tooltip);
+  // No length limit: a paste is kept whole, never cut at Qt's default 32767.
+  e->setMaxLength(std::numeric_limits<int>::max());
   if (role != FieldRole::Input) {
     e->setReadOnly(true);
   }
