@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/app_icon.h"
 #include "app/main_window.h"
 #include "app/message_sink.h"
 
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
   char* qtArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("velmora"), nullptr};
   QApplication app(qtArgc, qtArgv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
+  // Desktops match the window to its .desktop entry, and so to its icon, by this id.
+  QGuiApplication::setDesktopFileName(app_icon::desktopId());
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   MessageBoxSink messages;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include "app/app_icon.h"
 #include "app/message_sink.h"
 #include "app/tab_control.h"
 #include "help/help_texts.h"
@@ -30,6 +31,7 @@ MainWindow::MainWindow(MessageSink& messages, std::function<void()> endProgram, 
   setObjectName(QStringLiteral("frm_DST_TIM"));
   // The "&" is part of the title, shown as it stands.
   setWindowTitle(QStringLiteral("Dynamic Stroke Length, Cam Timing, & Compression Ratio Calculator"));
+  setWindowIcon(app_icon::icon());
   setFont(form::windowFont());
 
   auto* client = new QWidget(this);
@@ -70,6 +72,7 @@ void MainWindow::buildStrip(QWidget* client) {
               toPixels({3720, 60, 1920, 192}), f, form::LabelFit::SizeToText);
   txt_ICA_a = form::field(client, "txt_ICA_a", toPixels({5832, 12, 588, 288}), f,
                           form::FieldRole::Display, QStringLiteral("As calculated on DSL page"));
+  form::nameByLabels(client, {{"Lab_int_adv_dur", "Txt_AID_a"}, {"Lab_int_closing", "txt_ICA_a"}});
 }
 
 void MainWindow::buildMenu() {
