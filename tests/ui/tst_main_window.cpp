@@ -74,8 +74,12 @@ class TestMainWindow : public QObject {
   }
 
   void altKeysRunTheMenuCommands() {
-    QTest::keyClick(w->window.get(), Qt::Key_A, Qt::AltModifier);
-    QTest::keyClick(w->window.get(), Qt::Key_H, Qt::AltModifier);
+    // Even while the user is typing in a field.
+    QLineEdit* stroke = w->find("txt_Stroke");
+    stroke->setFocus();
+    QTest::keyClick(stroke, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(stroke, Qt::Key_H, Qt::AltModifier);
+    QVERIFY(stroke->text().isEmpty());
     QCOMPARE(w->messages.texts.size(), 2);
     QCOMPARE(w->messages.texts[0], QString::fromStdString(help::about_text()));
     QCOMPARE(w->messages.texts[1], QString::fromStdString(help::help_text()));
