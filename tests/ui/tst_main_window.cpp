@@ -66,8 +66,10 @@ class TestMainWindow : public QObject {
     QCOMPARE(helpAction->text(), "&Help");
     QVERIFY(about->menu() == nullptr && helpAction->menu() == nullptr);
 
-    about->trigger();
-    helpAction->trigger();
+    // Clicked on the bar itself: no submenu opens, the command runs.
+    QMenuBar* bar = w->window->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(about).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(helpAction).center());
     QCOMPARE(w->messages.texts, (QStringList{QString::fromStdString(help::about_text()),
                                              QString::fromStdString(help::help_text())}));
     QCOMPARE(w->messages.titles, (QStringList{"Velmora", "Velmora"}));
