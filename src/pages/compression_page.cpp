@@ -18,33 +18,6 @@ using form::FieldRole;
 using form::LabelFit;
 using form::onPage;
 
-namespace {
-
-// An option button that stays a tab stop. When a button of an exclusive
-// group gains the focus, Qt takes Tab focus away from the group's other
-// buttons, so Tab would skip "Dome" after "Flat or Dished"; both are tab
-// stops on this page, so each gives them back once its own focus-in has run.
-class OptionButton : public QRadioButton {
- public:
-  OptionButton(QWidget* parent, const char* name, const QString& caption, const QRect& box,
-               const QFont& font)
-      : QRadioButton(caption, parent) {
-    setObjectName(QString::fromLatin1(name));
-    setFont(font);
-    setGeometry(box);
-  }
-
- protected:
-  void focusInEvent(QFocusEvent* event) override {
-    QRadioButton::focusInEvent(event);
-    if (QButtonGroup* buttons = group()) {
-      for (QAbstractButton* b : buttons->buttons()) b->setFocusPolicy(Qt::StrongFocus);
-    }
-  }
-};
-
-}  // namespace
-
 CompressionPage::CompressionPage(Shell& shell, const QLineEdit* crankStroke,
                                  const QLineEdit* dynamicStroke, QWidget* parent)
     : QWidget(parent), shell_(shell), crankStroke_(crankStroke), dynamicStroke_(dynamicStroke) {
@@ -106,10 +79,10 @@ CompressionPage::CompressionPage(Shell& shell, const QLineEdit* crankStroke,
 
   form::label(this, "lab_DorF", QStringLiteral("What type of pistons do you have?"),
               onPage({600, 3504, 3408, 240}), bold, LabelFit::SizeToText);
-  opt_FD = new OptionButton(this, "opt_FD", QStringLiteral("Flat or Dished"),
-                            onPage({600, 3852, 1980, 240}), bold);
-  opt_dome = new OptionButton(this, "opt_dome", QStringLiteral("Dome"),
-                              onPage({3216, 3852, 1236, 240}), bold);
+  opt_FD = form::optionButton(this, "opt_FD", QStringLiteral("Flat or Dished"),
+                              onPage({600, 3852, 1980, 240}), bold);
+  opt_dome = form::optionButton(this, "opt_dome", QStringLiteral("Dome"),
+                                onPage({3216, 3852, 1236, 240}), bold);
   // One exclusive group; neither is selected until the user picks one.
   pistonType_ = new QButtonGroup(this);
   pistonType_->setExclusive(true);
@@ -157,17 +130,17 @@ CompressionPage::CompressionPage(Shell& shell, const QLineEdit* crankStroke,
               onPage({312, 7152, 1812, 192}), small, LabelFit::SizeToText);
 
   form::nameByLabels(this, {{"Lab_cyl", "txt_cyl"},
-                           {"lab_bore", "txt_bore"},
-                           {"lab_stroke3", "txt_stroke3"},
-                           {"lab_chmvol", "txt_CCvol"},
-                           {"lab_gast", "txt_gast"},
-                           {"lab_gasb", "txt_gasb"},
-                           {"lab_deck", "txt_deck"},
-                           {"lab_pvol", "txt_pvol"},
-                           {"Label1", "txt_quench"},
-                           {"lab_DispIN", "txt_DispIN"},
-                           {"lab_dispCC", "txt_DispCC"},
-                           {"lab_CR1", "txt_CR1"}});
+                            {"lab_bore", "txt_bore"},
+                            {"lab_stroke3", "txt_stroke3"},
+                            {"lab_chmvol", "txt_CCvol"},
+                            {"lab_gast", "txt_gast"},
+                            {"lab_gasb", "txt_gasb"},
+                            {"lab_deck", "txt_deck"},
+                            {"lab_pvol", "txt_pvol"},
+                            {"Label1", "txt_quench"},
+                            {"lab_DispIN", "txt_DispIN"},
+                            {"lab_dispCC", "txt_DispCC"},
+                            {"lab_CR1", "txt_CR1"}});
 
   connect(com_go3, &QPushButton::clicked, this, &CompressionPage::com_go3_Click);
   connect(com_clear3, &QPushButton::clicked, this, &CompressionPage::com_clear3_Click);

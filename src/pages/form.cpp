@@ -1,5 +1,6 @@
 #include "pages/form.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -143,9 +144,31 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, c
   return c;
 }
 
+namespace {
+
+// An option button that stays a tab stop. When a button of an exclusive
+// group gains the focus, Qt takes Tab focus away from the group's other
+// buttons, so Tab would skip "Dome" after "Flat or Dished"; every option
+// button is a tab stop here, so each gives them back once its own focus-in
+// has run.
+class OptionButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QRadioButton::focusInEvent(event);
+    if (QButtonGroup* buttons = group()) {
+      for (QAbstractButton* b : buttons->buttons()) b->setFocusPolicy(Qt::StrongFocus);
+    }
+  }
+};
+
+}  // namespace
+
 QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption,
                            const QRect& box, const QFont& f) {
-  auto* r = make<QRadioButton>(parent, name, box, f);
+  auto* r = make<OptionButton>(parent, name, box, f);
   r->setText(caption);
   return r;
 }
