@@ -33,6 +33,8 @@ TEST(DynamicStroke, AngleIsRoundedThroughText) {
   EXPECT_EQ(core::closing_angle_radians(60.0).value(), 1.0471975511966);
   // the full-precision pi would give 0.628318530717959
   EXPECT_EQ(core::closing_angle_radians(36.0).value(), 0.628318530717958);
+  // degrees * (pi / 180): (degrees * pi) / 180 would give ...382.
+  EXPECT_EQ(core::closing_angle_radians(24.99).value(), 0.436157780073383);
 }
 
 TEST(DynamicStroke, WorkedExamples) {
@@ -48,6 +50,11 @@ TEST(DynamicStroke, WorkedExamples) {
       // With the full-precision pi these would end ...755 and ...245.
       {4, 6.25, 50, "3.47626802756756", "0.52373197243244"},
       {0, 5.7, 60, "0", "0"},
+      // The last step's grouping, S - ((w + S*0.5) - L): S - (w + (S*0.5 - L)),
+      // ((S - w) - S*0.5) + L or (S*0.5 + L) - w would end ...987 and ...013.
+      {3.521, 5.471, 75, "2.48714145592986", "1.03385854407014"},
+      // (S - (w + S*0.5)) + L, or w's subtraction moved: ...142 and ...858.
+      {3.22, 7.112, 52, "2.71529020237141", "0.50470979762859"},
   };
   for (const auto& c : cases) {
     const Shown shown = calculate(c.stroke, c.rod, c.angle);
