@@ -114,17 +114,26 @@ void write(QLineEdit* field, const QString& text) {
   field->setCursorPosition(0);
 }
 
-void setGreenText(QLineEdit* e) {
+// A field whose design fixes one of its two colours gets the other from the
+// design's classic default too, so no desktop theme can pair them badly:
+// light text on the fixed white, or the fixed green on a dark field. Only
+// these two roles are set on the field; the rest, selection colours
+// included, keeps following the desktop palette, even when it changes
+// while the window is open.
+namespace {
+
+void pinColours(QLineEdit* e, const QColor& text, const QColor& base) {
   QPalette p = e->palette();
-  p.setColor(QPalette::Text, QColor(0, 128, 0));
+  p.setColor(QPalette::Text, text);
+  p.setColor(QPalette::Base, base);
   e->setPalette(p);
 }
 
-void setWhiteBackground(QLineEdit* e) {
-  QPalette p = e->palette();
-  p.setColor(QPalette::Base, Qt::white);
-  e->setPalette(p);
-}
+}  // namespace
+
+void setGreenText(QLineEdit* e) { pinColours(e, QColor(0, 128, 0), Qt::white); }
+
+void setWhiteBackground(QLineEdit* e) { pinColours(e, Qt::black, Qt::white); }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
                     const QFont& f) {
