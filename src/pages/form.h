@@ -7,7 +7,6 @@
 #include <utility>
 
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -84,7 +83,9 @@ QRadioButton* optionButton(QWidget* parent, const char* name, const QString& cap
 void nameByLabels(QWidget* parent,
                   std::initializer_list<std::pair<const char*, const char*>> pairs);
 
-// An outline rectangle, one pixel, window-text colour, behind the controls.
-QFrame* rectangle(QWidget* parent, const char* name, const QRect& box);
+// An outline rectangle, one pixel, window-text colour, behind the controls;
+// the widget returned carries its name and box. Every edge shows at any
+// scale factor.
+QWidget* rectangle(QWidget* parent, const char* name, const QRect& box);
 
 }  // namespace form

@@ -257,6 +257,38 @@ class TestAccessibility : public QObject {
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
   }
 
+  // A screen reader's mouse review asks for the accessible at the pointer,
+  // descending from the window as AT-SPI does: at the centre of every
+  // control it is that control, never the outline rectangle around it.
+  void pointerFindsTheControl_data() {
+    QTest::addColumn<int>("page");
+    QTest::newRow("dynamic stroke page") << 0;
+    QTest::newRow("cam timing page") << 1;
+    QTest::newRow("compression ratio page") << 2;
+  }
+  void pointerFindsTheControl() {
+    QFETCH(int, page);
+    w->showPage(page);
+    QWidget* front = w->window->tabControl()->currentPage();
+    QStringList missed;
+    int checked = 0;
+    for (QWidget* control : front->findChildren<QWidget*>()) {
+      if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QAbstractButton*>(control) &&
+          !qobject_cast<QLabel*>(control)) {
+        continue;
+      }
+      const QPoint centre = control->mapToGlobal(control->rect().center());
+      QAccessibleInterface* at = accessible(w->window.get());
+      while (QAccessibleInterface* child = at->childAt(centre.x(), centre.y())) at = child;
+      if (at->object() != control) {
+        missed << control->objectName() + QStringLiteral(" finds ") + at->object()->objectName();
+      }
+      ++checked;
+    }
+    QVERIFY(checked >= 10);
+    QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral(", "))));
+  }
+
   void tabsAreNamedByTheirCaptions() {
     QAccessibleInterface* bar = accessible(w->window->tabControl()->tabBar());
     QCOMPARE(bar->childCount() >= 3, true);
