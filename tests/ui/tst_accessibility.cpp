@@ -289,6 +289,65 @@ class TestAccessibility : public QObject {
     QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral(", "))));
   }
 
+  // Ctrl+Tab, Ctrl+PgDn, Ctrl+Shift+Tab and Ctrl+PgUp go round the pages
+  // from any field, like a click on a tab: no field changes, nothing runs,
+  // and the focus moves onto the page in front.
+  void keysSwitchPages_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("to");
+    const int ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Tab") << 0 << "txt_Stroke" << int(Qt::Key_Tab) << ctrl << 1;
+    QTest::newRow("Ctrl+Tab from a result") << 1 << "txt_I_Close" << int(Qt::Key_Tab) << ctrl << 2;
+    QTest::newRow("Ctrl+Tab wraps") << 2 << "txt_pvol" << int(Qt::Key_Tab) << ctrl << 0;
+    QTest::newRow("Ctrl+PgDn") << 1 << "txt_LSA" << int(Qt::Key_PageDown) << ctrl << 2;
+    QTest::newRow("Ctrl+PgDn wraps") << 2 << "txt_cyl" << int(Qt::Key_PageDown) << ctrl << 0;
+    QTest::newRow("Ctrl+Shift+Tab") << 1 << "txt_ILC" << int(Qt::Key_Tab) << ctrlShift << 0;
+    // What X11 sends for Shift+Tab.
+    QTest::newRow("Ctrl+Shift+Backtab wraps")
+        << 0 << "txt_IVA" << int(Qt::Key_Backtab) << ctrlShift << 2;
+    QTest::newRow("Ctrl+PgUp") << 2 << "txt_bore" << int(Qt::Key_PageUp) << ctrl << 1;
+    QTest::newRow("Ctrl+PgUp wraps") << 0 << "txt_rod" << int(Qt::Key_PageUp) << ctrl << 2;
+    QTest::newRow("Ctrl+PgDn from the strip") << 0 << "txt_ICA_a" << int(Qt::Key_PageDown) << ctrl
+                                              << 1;
+  }
+  void keysSwitchPages() {
+    QFETCH(int, from);
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, to);
+    auto texts = [this] {
+      QStringList state;
+      for (QLineEdit* e : w->window->findChildren<QLineEdit*>())
+        state << e->objectName() + "=" + e->text();
+      state.sort();  // bringing a page to the front reorders the pages
+      return state;
+    };
+    w->type("txt_Stroke", "3.48");
+    w->type("txt_i_dur", "280");
+    w->type("txt_bore", "4.03");
+    w->showPage(from);
+    QLineEdit* start = w->find(field.toLatin1().constData());
+    start->setFocus();
+    QVERIFY(start->hasFocus());
+    const QStringList before = texts();
+    QTest::keyClick(start, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w->window->tabControl()->currentIndex(), to);
+    QCOMPARE(texts(), before);
+    QVERIFY(w->messages.texts.isEmpty());
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus != nullptr);
+    if (w->window->tabControl()->isAncestorOf(start)) {
+      QVERIFY2(w->window->tabControl()->currentPage()->isAncestorOf(focus),
+               qPrintable(focus->objectName()));
+    } else {
+      QCOMPARE(focus, start);
+    }
+  }
+
   void tabsAreNamedByTheirCaptions() {
     QAccessibleInterface* bar = accessible(w->window->tabControl()->tabBar());
     QCOMPARE(bar->childCount() >= 3, true);
