@@ -54,7 +54,7 @@ TabControl::TabControl(const QRect& box, int stripHeight, QWidget* parent) : QWi
   // sees the key, so they work while the user is typing. Like a click on a
   // tab they only change the page in front; the stacked pages move the
   // focus onto it when it was on the page left.
-  auto addKeys = [this](QList<QKeySequence> keys, int step) {
+  auto addKeys = [this](const QList<QKeySequence>& keys, int step) {
     auto* action = new QAction(this);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
@@ -63,9 +63,9 @@ TabControl::TabControl(const QRect& box, int stripHeight, QWidget* parent) : QWi
   };
   addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
   // Shift+Tab comes as Backtab; the shortcut map tries it as Shift+Tab too.
-  addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-           QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-          -1);
+  addKeys(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+      -1);
 }
 
 void TabControl::turnPage(int step) {
