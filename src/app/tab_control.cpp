@@ -1,5 +1,6 @@
 #include "app/tab_control.h"
 
+#include <QAction>
 #include <QStackedWidget>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
@@ -46,6 +47,30 @@ TabControl::TabControl(const QRect& box, int stripHeight, QWidget* parent) : QWi
   stack_ = new QStackedWidget(this);
   stack_->setGeometry(0, stripHeight, box.width(), box.height() - stripHeight);
   connect(bar_, &QTabBar::currentChanged, stack_, &QStackedWidget::setCurrentIndex);
+
+  // The keys of every tabbed window, from anywhere in this one: Ctrl+Tab and
+  // Ctrl+PgDn bring the next page to the front, Ctrl+Shift+Tab and Ctrl+PgUp
+  // the previous one, going round. Shortcuts reach the window before a field
+  // sees the key, so they work while the user is typing. Like a click on a
+  // tab they only change the page in front; the stacked pages move the
+  // focus onto it when it was on the page left.
+  auto addKeys = [this](const QList<QKeySequence>& keys, int step) {
+    auto* action = new QAction(this);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, step] { turnPage(step); });
+    addAction(action);
+  };
+  addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+  // Shift+Tab comes as Backtab; the shortcut map tries it as Shift+Tab too.
+  addKeys(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+      -1);
+}
+
+void TabControl::turnPage(int step) {
+  const int count = bar_->count();
+  if (count > 0) setCurrentIndex(((currentIndex() + step) % count + count) % count);
 }
 
 void TabControl::addPage(QWidget* page, const QString& caption) {

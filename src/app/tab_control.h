@@ -26,7 +26,8 @@ class WrappingTabBar : public QTabBar {
 // The tab control: the strip of tabs on top, the page in front below it,
 // drawn inside the usual tab-widget frame. Pages are placed right below the
 // strip, so a page control's designed position relative to the tab control
-// maps straight onto the screen.
+// maps straight onto the screen. Ctrl+Tab, Ctrl+PgDn, Ctrl+Shift+Tab and
+// Ctrl+PgUp change pages from anywhere in the window.
 class TabControl : public QWidget {
   Q_OBJECT
 
@@ -43,6 +44,9 @@ class TabControl : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Brings the page step places on to the front, going round.
+  void turnPage(int step);
+
   WrappingTabBar* bar_;
   QStackedWidget* stack_;
 };

@@ -2,12 +2,14 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFrame>
+#include <QChildEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <limits>
 
 namespace form {
@@ -114,17 +116,26 @@ void write(QLineEdit* field, const QString& text) {
   field->setCursorPosition(0);
 }
 
-void setGreenText(QLineEdit* e) {
+// A field whose design fixes one of its two colours gets the other from the
+// design's classic default too, so no desktop theme can pair them badly:
+// light text on the fixed white, or the fixed green on a dark field. Only
+// these two roles are set on the field; the rest, selection colours
+// included, keeps following the desktop palette, even when it changes
+// while the window is open.
+namespace {
+
+void pinColours(QLineEdit* e, const QColor& text, const QColor& base) {
   QPalette p = e->palette();
-  p.setColor(QPalette::Text, QColor(0, 128, 0));
+  p.setColor(QPalette::Text, text);
+  p.setColor(QPalette::Base, base);
   e->setPalette(p);
 }
 
-void setWhiteBackground(QLineEdit* e) {
-  QPalette p = e->palette();
-  p.setColor(QPalette::Base, Qt::white);
-  e->setPalette(p);
-}
+}  // namespace
+
+void setGreenText(QLineEdit* e) { pinColours(e, QColor(0, 128, 0), Qt::white); }
+
+void setWhiteBackground(QLineEdit* e) { pinColours(e, Qt::black, Qt::white); }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
                     const QFont& f) {
@@ -187,14 +198,82 @@ void nameByLabels(QWidget* parent,
   }
 }
 
-QFrame* rectangle(QWidget* parent, const char* name, const QRect& box) {
-  auto* frame = make<QFrame>(parent, name, box, parent->font());
-  frame->setFrameShape(QFrame::Box);
-  frame->setFrameShadow(QFrame::Plain);
-  frame->setLineWidth(1);
-  frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-  frame->lower();
-  return frame;
+namespace {
+
+// An outline rectangle is an empty widget with the rectangle's name and box,
+// which paints nothing and takes no input; its page draws the outline (see
+// OutlinePainter). It stacks above the page's other controls, and so comes
+// after them among the page's accessible children: a screen reader asking
+// for the object under the pointer gets the field or label inside the
+// rectangle, and the rectangle only where no control is.
+class Outline : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+
+// Draws the outlines of a page's rectangles on the page itself, before any
+// control is drawn, so they lie behind every control. Each edge is whole
+// device pixels, placed where the rectangle's box falls on the screen and
+// as thick as one pixel scales to (at least one): at fractional scale
+// factors a rectangle drawn by a child widget of its own lost an edge when
+// its box ended part-way through a device pixel.
+class OutlinePainter : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit OutlinePainter(QWidget* page) : QObject(page) { page->installEventFilter(this); }
+
+  static void raiseOutlines(QWidget* page) {
+    for (Outline* o : page->findChildren<Outline*>(Qt::FindDirectChildrenOnly)) o->raise();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* page = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Paint) {
+      paint(page);
+    } else if (event->type() == QEvent::ChildAdded &&
+               static_cast<QChildEvent*>(event)->child()->isWidgetType()) {
+      raiseOutlines(page);
+    }
+    return false;
+  }
+
+ private:
+  static void paint(QWidget* page) {
+    QPainter painter(page);
+    const QTransform toDevice = painter.deviceTransform();
+    const QTransform toPage = toDevice.inverted();
+    const int line = std::max(1, qRound(toDevice.m11()));
+    const QColor ink = page->palette().color(QPalette::WindowText);
+    for (Outline* o : page->findChildren<Outline*>(Qt::FindDirectChildrenOnly)) {
+      if (o->isHidden()) continue;
+      const QRectF box = toDevice.mapRect(QRectF(o->geometry()));
+      const int left = qRound(box.left()), top = qRound(box.top());
+      const int right = qRound(box.right()), bottom = qRound(box.bottom());  // exclusive
+      const QRect edges[] = {{left, top, right - left, line},
+                             {left, bottom - line, right - left, line},
+                             {left, top, line, bottom - top},
+                             {right - line, top, line, bottom - top}};
+      for (const QRect& edge : edges) painter.fillRect(toPage.mapRect(QRectF(edge)), ink);
+    }
+  }
+};
+
+}  // namespace
+
+QWidget* rectangle(QWidget* parent, const char* name, const QRect& box) {
+  auto* outline = make<Outline>(parent, name, box, parent->font());
+  outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+  if (parent->findChild<OutlinePainter*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
+    new OutlinePainter(parent);
+  }
+  OutlinePainter::raiseOutlines(parent);
+  return outline;
 }
 
 }  // namespace form
+
+#include "form.moc"

@@ -7,7 +7,6 @@
 #include <utility>
 
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -63,11 +62,14 @@ enum class FieldRole {
 };
 QLineEdit* field(QWidget* parent, const char* name, const QRect& box, const QFont& font,
                  FieldRole role, const QString& tooltip = {});
+// The design's green text, RGB 0, 128, 0, on a white field whatever the
+// desktop's theme.
 void setGreenText(QLineEdit* field);
 // Writes a field the program fills, showing the start of its text: a
 // number longer than a narrow field then reads "287.0301512", not its tail
 // "0151210616", which looks like a different number.
 void write(QLineEdit* field, const QString& text);
+// A white field, with black text whatever the desktop's theme.
 void setWhiteBackground(QLineEdit* field);
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
@@ -81,7 +83,9 @@ QRadioButton* optionButton(QWidget* parent, const char* name, const QString& cap
 void nameByLabels(QWidget* parent,
                   std::initializer_list<std::pair<const char*, const char*>> pairs);
 
-// An outline rectangle, one pixel, window-text colour, behind the controls.
-QFrame* rectangle(QWidget* parent, const char* name, const QRect& box);
+// An outline rectangle, one pixel, window-text colour, behind the controls;
+// the widget returned carries its name and box. Every edge shows at any
+// scale factor.
+QWidget* rectangle(QWidget* parent, const char* name, const QRect& box);
 
 }  // namespace form

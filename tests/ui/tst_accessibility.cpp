@@ -1,8 +1,93 @@
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QHash>
 #include <QLabel>
+#include <QLoggingCategory>
+#include <QRadioButton>
+#include <QStyle>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
 
 #include "ui_support.h"
+
+// QT_LOGGING_RULES=velmora.contrast.debug=true prints every field's measured contrast.
+Q_LOGGING_CATEGORY(lcContrast, "velmora.contrast", QtInfoMsg)
+
+namespace {
+
+// A dark desktop palette, as a dark theme sets it on the application.
+QPalette darkPalette() {
+  QPalette p;
+  const QColor window(53, 53, 53), base(35, 35, 35), text(238, 238, 236);
+  p.setColor(QPalette::Window, window);
+  p.setColor(QPalette::WindowText, text);
+  p.setColor(QPalette::Base, base);
+  p.setColor(QPalette::AlternateBase, window);
+  p.setColor(QPalette::Text, text);
+  p.setColor(QPalette::Button, window);
+  p.setColor(QPalette::ButtonText, text);
+  p.setColor(QPalette::ToolTipBase, base);
+  p.setColor(QPalette::ToolTipText, text);
+  p.setColor(QPalette::PlaceholderText, QColor(145, 145, 145));
+  p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  p.setColor(QPalette::Light, QColor(80, 80, 80));
+  p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+  p.setColor(QPalette::Mid, QColor(40, 40, 40));
+  p.setColor(QPalette::Dark, QColor(25, 25, 25));
+  p.setColor(QPalette::Shadow, Qt::black);
+  p.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
+  p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
+  p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
+  return p;
+}
+
+// WCAG 2 relative luminance and contrast ratio.
+double luminance(QRgb c) {
+  auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+double contrast(QRgb a, QRgb b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a field's text as drawn: inside the frame, the most common
+// colour is the background and the pixel farthest from it is the text's
+// colour (the core of a glyph, not its anti-aliased edge). Returns 0 when
+// nothing but background is drawn.
+double drawnContrast(QLineEdit* field) {
+  const QImage img = field->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const int inset =
+      qCeil((field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field) + 1) *
+            img.devicePixelRatio());
+  QHash<QRgb, int> counts;
+  for (int y = inset; y < img.height() - inset; ++y) {
+    for (int x = inset; x < img.width() - inset; ++x) ++counts[img.pixel(x, y)];
+  }
+  QRgb background = 0;
+  int most = -1;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.value() > most) {
+      most = it.value();
+      background = it.key();
+    }
+  }
+  double best = 0;
+  int ink = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.key() == background) continue;
+    best = std::max(best, contrast(it.key(), background));
+    ink += it.value();
+  }
+  return ink >= 10 ? best : 0;
+}
+
+}  // namespace
 
 // What a screen reader hears: every control walked through Qt's
 // accessibility interface, as an AT-SPI bridge reads it.
@@ -11,6 +96,31 @@ class TestAccessibility : public QObject {
 
  private:
   std::unique_ptr<WindowUnderTest> w;
+  QPalette desktopPalette_;
+
+  // Every field of the three pages and the strip shows text.
+  void fillEveryField() const {
+    w->showPage(1);
+    w->type("txt_i_dur", "280");
+    w->type("txt_e_dur", "288");
+    w->type("txt_LSA", "110");
+    w->type("txt_ILC", "106");
+    w->click("Com_Go_2");
+    w->showPage(0);
+    w->type("txt_Stroke", "3.48");
+    w->type("txt_rod", "5.7");
+    w->click("Com_go");
+    w->showPage(2);
+    w->type("txt_bore", "4.03");
+    w->type("txt_stroke3", "3.48");
+    w->type("txt_CCvol", "64");
+    w->type("txt_gast", "0.039");
+    w->type("txt_gasb", "4.1");
+    w->type("txt_deck", "0.01");
+    w->type("txt_pvol", "5");
+    QTest::mouseClick(w->find<QRadioButton>("opt_FD"), Qt::LeftButton);
+    w->click("com_go3");
+  }
 
   static QAccessibleInterface* accessible(QWidget* widget) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
@@ -20,7 +130,11 @@ class TestAccessibility : public QObject {
 
  private slots:
   void init() { w = std::make_unique<WindowUnderTest>(); }
-  void cleanup() { w.reset(); }
+  void cleanup() {
+    w.reset();
+    QApplication::setPalette(desktopPalette_);
+  }
+  void initTestCase() { desktopPalette_ = QApplication::palette(); }
 
   void fieldsAreNamedByTheirLabels_data() {
     QTest::addColumn<int>("page");
@@ -104,6 +218,141 @@ class TestAccessibility : public QObject {
     w->find<QLabel>("lab_CR1")->setText("Calculated Dynamic Compression Ratio");
     QCOMPARE(accessible(w->find("txt_CR1"))->text(QAccessible::Name),
              "Calculated Dynamic Compression Ratio");
+  }
+
+  // Every field that shows text is readable: WCAG contrast 4.5:1 or more,
+  // under the desktop's palette and under a dark palette the desktop sets
+  // on the application while the window is open.
+  void textIsReadable_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<int>("page");
+    for (int page = 0; page < 3; ++page) {
+      QTest::addRow("desktop palette, page %d", page) << false << page;
+      QTest::addRow("dark palette, page %d", page) << true << page;
+    }
+  }
+  void textIsReadable() {
+    QFETCH(bool, dark);
+    QFETCH(int, page);
+    fillEveryField();
+    if (dark) QApplication::setPalette(darkPalette());
+    w->showPage(page);
+    QStringList unreadable;
+    int measured = 0;
+    for (QLineEdit* field : w->window->findChildren<QLineEdit*>()) {
+      if (!field->isVisible()) continue;
+      QVERIFY2(!field->text().isEmpty(), qPrintable(field->objectName()));
+      // Only the pinned colours are the field's own; the rest follow the desktop.
+      QCOMPARE(field->palette().color(QPalette::Highlight),
+               QApplication::palette().color(QPalette::Highlight));
+      const double ratio = drawnContrast(field);
+      qCDebug(lcContrast, "%s page %d %-11s %5.2f", dark ? "dark" : "desktop", page,
+              qPrintable(field->objectName()), ratio);
+      if (ratio < 4.5) {
+        unreadable << QStringLiteral("%1 %2:1").arg(field->objectName()).arg(ratio, 0, 'f', 2);
+      }
+      ++measured;
+    }
+    QVERIFY(measured >= 7);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+  }
+
+  // A screen reader's mouse review asks for the accessible at the pointer,
+  // descending from the window as AT-SPI does: at the centre of every
+  // control it is that control, never the outline rectangle around it, and
+  // a click there reaches the control.
+  void pointerFindsTheControl_data() {
+    QTest::addColumn<int>("page");
+    QTest::newRow("dynamic stroke page") << 0;
+    QTest::newRow("cam timing page") << 1;
+    QTest::newRow("compression ratio page") << 2;
+  }
+  void pointerFindsTheControl() {
+    QFETCH(int, page);
+    w->showPage(page);
+    QWidget* front = w->window->tabControl()->currentPage();
+    QStringList missed;
+    int checked = 0;
+    for (QWidget* control : front->findChildren<QWidget*>()) {
+      if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QAbstractButton*>(control) &&
+          !qobject_cast<QLabel*>(control)) {
+        continue;
+      }
+      const QPoint centre = control->mapToGlobal(control->rect().center());
+      QAccessibleInterface* at = accessible(w->window.get());
+      while (QAccessibleInterface* child = at->childAt(centre.x(), centre.y())) at = child;
+      if (at->object() != control) {
+        missed << control->objectName() + QStringLiteral(" finds ") + at->object()->objectName();
+      }
+      // The mouse reaches it too: the rectangle takes no clicks.
+      QWidget* clicked = w->window->childAt(w->window->mapFromGlobal(centre));
+      if (clicked != control) {
+        missed << control->objectName() + QStringLiteral(" clicks ") +
+                      (clicked ? clicked->objectName() : QStringLiteral("nothing"));
+      }
+      ++checked;
+    }
+    QVERIFY(checked >= 10);
+    QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral(", "))));
+  }
+
+  // Ctrl+Tab, Ctrl+PgDn, Ctrl+Shift+Tab and Ctrl+PgUp go round the pages
+  // from any field, like a click on a tab: no field changes, nothing runs,
+  // and the focus moves onto the page in front.
+  void keysSwitchPages_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("to");
+    const int ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Tab") << 0 << "txt_Stroke" << int(Qt::Key_Tab) << ctrl << 1;
+    QTest::newRow("Ctrl+Tab from a result") << 1 << "txt_I_Close" << int(Qt::Key_Tab) << ctrl << 2;
+    QTest::newRow("Ctrl+Tab wraps") << 2 << "txt_pvol" << int(Qt::Key_Tab) << ctrl << 0;
+    QTest::newRow("Ctrl+PgDn") << 1 << "txt_LSA" << int(Qt::Key_PageDown) << ctrl << 2;
+    QTest::newRow("Ctrl+PgDn wraps") << 2 << "txt_cyl" << int(Qt::Key_PageDown) << ctrl << 0;
+    QTest::newRow("Ctrl+Shift+Tab") << 1 << "txt_ILC" << int(Qt::Key_Tab) << ctrlShift << 0;
+    // What X11 sends for Shift+Tab.
+    QTest::newRow("Ctrl+Shift+Backtab wraps")
+        << 0 << "txt_IVA" << int(Qt::Key_Backtab) << ctrlShift << 2;
+    QTest::newRow("Ctrl+PgUp") << 2 << "txt_bore" << int(Qt::Key_PageUp) << ctrl << 1;
+    QTest::newRow("Ctrl+PgUp wraps") << 0 << "txt_rod" << int(Qt::Key_PageUp) << ctrl << 2;
+    QTest::newRow("Ctrl+PgDn from the strip")
+        << 0 << "txt_ICA_a" << int(Qt::Key_PageDown) << ctrl << 1;
+  }
+  void keysSwitchPages() {
+    QFETCH(int, from);
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, to);
+    auto texts = [this] {
+      QStringList state;
+      for (QLineEdit* e : w->window->findChildren<QLineEdit*>())
+        state << e->objectName() + "=" + e->text();
+      state.sort();  // bringing a page to the front reorders the pages
+      return state;
+    };
+    w->type("txt_Stroke", "3.48");
+    w->type("txt_i_dur", "280");
+    w->type("txt_bore", "4.03");
+    w->showPage(from);
+    QLineEdit* start = w->find(field.toLatin1().constData());
+    start->setFocus();
+    QVERIFY(start->hasFocus());
+    const QStringList before = texts();
+    QTest::keyClick(start, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w->window->tabControl()->currentIndex(), to);
+    QCOMPARE(texts(), before);
+    QVERIFY(w->messages.texts.isEmpty());
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus != nullptr);
+    if (w->window->tabControl()->isAncestorOf(start)) {
+      QVERIFY2(w->window->tabControl()->currentPage()->isAncestorOf(focus),
+               qPrintable(focus->objectName()));
+    } else {
+      QCOMPARE(focus, start);
+    }
   }
 
   void tabsAreNamedByTheirCaptions() {

@@ -1,5 +1,5 @@
 // The window at the scale factor QT_SCALE_FACTOR gives (CTest runs this
-// test at 1, 1.5 and 2): every page renders at that factor, no caption is
+// test at 1, 1.25, 1.5, 1.75 and 2): every page renders at that factor, no caption is
 // clipped as drawn, and the controls keep the layout they have at factor 1.
 // The factor-1 layout comes from this same program, started again at factor 1
 // with --print-layout.
@@ -203,6 +203,49 @@ bool buttonCaptionFits(QAbstractButton* b, QString* detail) {
   return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
+// The edges of an outline rectangle (box, in the window's device-independent
+// pixels) that a grab of the window at factor f does not show. An edge shows
+// when, all along it between the corners, a pixel within a device pixel of
+// where it belongs has the ink's colour; a line rounded away or faded by
+// anti-aliasing does not count.
+QStringList missingEdges(const QImage& shot, const QRect& box, const QColor& ink, double f) {
+  auto isInk = [&](int x, int y) {
+    if (x < 0 || y < 0 || x >= shot.width() || y >= shot.height()) return false;
+    const QRgb p = shot.pixel(x, y);
+    return std::abs(qRed(p) - ink.red()) + std::abs(qGreen(p) - ink.green()) +
+               std::abs(qBlue(p) - ink.blue()) <=
+           96;
+  };
+  // The device pixels that may hold a one-pixel line at column or row c.
+  auto bandStart = [f](int c) { return static_cast<int>(std::floor(c * f)) - 1; };
+  auto bandEnd = [f](int c) { return static_cast<int>(std::ceil((c + 1) * f)); };
+  // Along an edge, corners (two pixels at each end) left out.
+  auto alongStart = [f](int c) { return static_cast<int>(std::ceil((c + 2) * f)); };
+  auto alongEnd = [f](int c) { return static_cast<int>(std::floor((c - 1) * f)); };
+  auto horizontal = [&](int row) {
+    for (int x = alongStart(box.left()); x < alongEnd(box.right()); ++x) {
+      bool found = false;
+      for (int y = bandStart(row); y <= bandEnd(row) && !found; ++y) found = isInk(x, y);
+      if (!found) return false;
+    }
+    return true;
+  };
+  auto vertical = [&](int column) {
+    for (int y = alongStart(box.top()); y < alongEnd(box.bottom()); ++y) {
+      bool found = false;
+      for (int x = bandStart(column); x <= bandEnd(column) && !found; ++x) found = isInk(x, y);
+      if (!found) return false;
+    }
+    return true;
+  };
+  QStringList missing;
+  if (!horizontal(box.top())) missing << QStringLiteral("top");
+  if (!horizontal(box.bottom())) missing << QStringLiteral("bottom");
+  if (!vertical(box.left())) missing << QStringLiteral("left");
+  if (!vertical(box.right())) missing << QStringLiteral("right");
+  return missing;
+}
+
 int printLayout(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -295,6 +338,29 @@ class TestHighDpi : public QObject {
       QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
                qPrintable(control->objectName()));
     }
+  }
+
+  // Every outline rectangle shows all four edges at this factor.
+  void rectanglesShowFourEdges_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Shape3") << 0 << "Shape3";
+    QTest::newRow("Shape1") << 0 << "Shape1";
+    QTest::newRow("shp_input_2") << 1 << "shp_input_2";
+    QTest::newRow("SHP_results_2") << 1 << "SHP_results_2";
+    QTest::newRow("Shape2") << 2 << "Shape2";
+  }
+  void rectanglesShowFourEdges() {
+    QFETCH(int, page);
+    QFETCH(QString, name);
+    w->showPage(page);
+    QWidget* rectangle = w->find<QWidget>(name.toLatin1().constData());
+    const QImage shot = w->window->grab().toImage();
+    const QRect box(rectangle->mapTo(w->window.get(), QPoint(0, 0)), rectangle->size());
+    const QColor ink = rectangle->parentWidget()->palette().color(QPalette::WindowText);
+    const QStringList missing = missingEdges(shot, box, ink, scaleFactor());
+    QVERIFY2(missing.isEmpty(),
+             qPrintable(name + QStringLiteral(" has no ") + missing.join(QStringLiteral(", "))));
   }
 
   void layoutIsTheSameAsAtFactorOne_data() { addSurfaceRows(); }
