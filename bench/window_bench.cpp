@@ -7,9 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QStyleFactory>
 #include <QWindow>
 #include <cstdio>
@@ -98,6 +100,48 @@ BENCHMARK(BM_calculate_dynamic_stroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_calculate_cam_timing)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_calculate_compression)->Unit(benchmark::kMicrosecond);
 
+// A million characters pasted over a field's text, then Calculate: the paste
+// is kept whole (fields have no length limit), and nearly all of the time is
+// Qt laying out the pasted line. Digits read as a number beyond the double
+// range, so Calculate stops with its overflow message; the mixed text holds
+// digits, points, signs, exponent markers, blanks, "&H", control characters
+// and non-ASCII symbols in a fixed random order.
+QString millionDigits() { return QString(1'000'000, QLatin1Char('7')); }
+QString millionMixed() {
+  const QString alphabet = QStringLiteral("0123456789..--++EeDd  \t\n&HhOoxyz,;\r\u0001°µ€🚗");
+  QRandomGenerator random(1234);
+  QString mixed;
+  while (mixed.size() < 1'000'000) mixed += alphabet[random.bounded(alphabet.size())];
+  return mixed;
+}
+
+void pasteAndCalculate(benchmark::State& state, const QString& pasted) {
+  ShownWindow w;
+  w.field("txt_rod")->setText(QStringLiteral("5.7"));
+  w.field("txt_IVA")->setText(QStringLiteral("60"));
+  QLineEdit* stroke = w.field("txt_Stroke");
+  QPushButton* calculate = w.button("Com_go");
+  QGuiApplication::clipboard()->setText(pasted);
+  for (auto _ : state) {
+    state.PauseTiming();
+    stroke->setText(QStringLiteral("3.48"));
+    stroke->setFocus();
+    stroke->selectAll();
+    state.ResumeTiming();
+    stroke->paste();
+    calculate->click();
+  }
+  if (stroke->text().size() != pasted.size()) state.SkipWithError("the paste was not kept whole");
+}
+void BM_paste_million_digits_and_calculate(benchmark::State& state) {
+  pasteAndCalculate(state, millionDigits());
+}
+void BM_paste_million_mixed_and_calculate(benchmark::State& state) {
+  pasteAndCalculate(state, millionMixed());
+}
+BENCHMARK(BM_paste_million_digits_and_calculate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_million_mixed_and_calculate)->Unit(benchmark::kMillisecond);
+
 // The offscreen platform says so on every window shown.
 QtMessageHandler qtMessageHandler = nullptr;
 void dropSizeHintNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -131,6 +175,10 @@ int main(int argc, char** argv) {
                           {"Calculate, dynamic stroke page", "BM_calculate_dynamic_stroke", 50e-6},
                           {"Calculate, cam timing page", "BM_calculate_cam_timing", 50e-6},
                           {"Calculate, compression ratio page", "BM_calculate_compression", 50e-6},
+                          {"paste 1,000,000 digits, then Calculate",
+                           "BM_paste_million_digits_and_calculate", 1.0},
+                          {"paste 1,000,000 mixed characters, then Calculate",
+                           "BM_paste_million_mixed_and_calculate", 1.0},
                       });
   benchmark::Shutdown();
   return 0;

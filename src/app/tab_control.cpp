@@ -49,8 +49,6 @@ TabControl::TabControl(const QRect& box, int stripHeight, QWidget* parent) : QWi
 }
 
 void TabControl::addPage(QWidget* page, const QString& caption) {
-  page->setAutoFillBackground(true);
-  page->setBackgroundRole(QPalette::Window);
   stack_->addWidget(page);
   bar_->addTab(caption);
 }

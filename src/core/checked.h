@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/trigonometry.h"
+
 namespace core {
 
 // The arithmetic failures a calculation can meet. Underflow and inexact
@@ -51,8 +53,9 @@ class Checked {
     if (a.value_ < 0.0) return failed(Fault::invalid);
     return Checked(std::sqrt(a.value_));
   }
-  friend Checked sin(Checked a) { return a.ok() ? Checked(std::sin(a.value_)) : a; }
-  friend Checked cos(Checked a) { return a.ok() ? Checked(std::cos(a.value_)) : a; }
+  // Correctly rounded, so no digit depends on the machine's C library.
+  friend Checked sin(Checked a) { return a.ok() ? Checked(core::sine(a.value_)) : a; }
+  friend Checked cos(Checked a) { return a.ok() ? Checked(core::cosine(a.value_)) : a; }
 
  private:
   constexpr Checked(double value, Fault fault) : value_(value), fault_(fault) {}

@@ -60,6 +60,15 @@ TEST(CamTiming, WorkedExamples) {
       // Short durations: negative events and overlap, nothing checks them.
       {200, 200, 115, 115, {"0", "-15", "35", "-15", "35"}, "-30"},
       {0, 0, 0, 0, {"0", "0", "-180", "0", "-180"}, "0"},
+      // Measured durations, where the exhaust events show their grouping:
+      // (HE + ILC) - LSA*2 would show 6.35000000000002, and HE + (ECL - 180)
+      // or (HE - 180) + ECL would show 93.69.
+      {317.01,
+       280.04,
+       117.5,
+       101.33,
+       {"16.17", "57.175", "79.835", "6.34999999999999", "93.6900000000001"},
+       "63.525"},
   };
   for (const auto& c : cases) {
     const Shown shown = calculate(c.id, c.ed, c.lsa, c.ilc);

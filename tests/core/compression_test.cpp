@@ -117,6 +117,26 @@ TEST(Compression, ShownResults) {
       {"flat of 0",
        with([](Engine& e) { e.piston = 0; }),
        {"355.115153208698", "5.81929474345202", "10.7602556514066", "0.049"}},
+      // Ordinary engines whose last digit pins the grouping of every sum and
+      // product. Here the total volume regrouped as (Vs + (Vcp + Vg)) + Vd,
+      // Vs + Vcl or (Vs + Vcp) + (Vg + Vd) would show ...952.
+      {"grouping of the total volume",
+       {8, 3.202, 4.271, 72.9, 0.030, 3.252, 0.002, 13, false},
+       {"275.13896227977", "4.50871978412182", "7.24495562389953", "0.032"}},
+      // ((Vs + Vg) + Vcp) + Vd, Vcp + (Vg + Vd), or the bore times pi first
+      // in the swept volume: ...905.
+      {"order of the sum, chamber first",
+       {8, 3.54, 3.709, 58.2, 0.057, 3.556, 0.011, 8.8, false},
+       {"292.04059576813", "4.7856879338216", "8.66438378652906", "0.068"}},
+      // ((Vs + Vcp) + Vd) + Vg, (Vcp + Vd) + Vg, or pi times the deck
+      // clearance first: ...851.
+      {"order of the sum, gasket before deck",
+       {8, 3.399, 2.9, 64, 0.054, 3.456, 0.025, 19, false},
+       {"210.513618044868", "3.44970013204032", "5.53820088137852", "0.079"}},
+      // pi times the stroke, or pi times the gasket thickness, first: ...677.
+      {"left to right in the cylinder volumes",
+       {8, 3.791, 4.166, 73.9, 0.036, 3.876, 0.02, 1.5, false},
+       {"376.189528787867", "6.16464188485468", "9.95396671929676", "0.056"}},
   };
   for (const auto& c : cases) {
     const Shown shown = calculate(c.engine);

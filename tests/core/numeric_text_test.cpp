@@ -50,6 +50,7 @@ TEST(ParseValue, HexAndOctalPatterns) {
       {"&H100000000", 4294967296.0},
       {"&O17", 15.0},
       {"&O177777", -1.0},
+      {"&O18", 1.0},  // 8 is no octal digit: the pattern ends before it
       {"&H", 0.0},
       {"&HFG", 15.0},
       {"& H 1F", 31.0},

@@ -37,11 +37,30 @@ class TestMainWindow : public QObject {
     QCOMPARE(bar->tabText(0), "Dynamic Stroke Length Calculator");
     QCOMPARE(bar->tabText(1), "Cam Timing and Overlap Calculator");
     QCOMPARE(bar->tabText(2), "Compression Ratio Calculator");
+    // Thirds of 461 px, each edge rounded on its own.
+    const int widths[] = {154, 153, 154};
     for (int i = 0; i < 3; ++i) {
       QCOMPARE(bar->tabRect(i).height(), 40);
-      QVERIFY(qAbs(bar->tabRect(i).width() * 3 - 461) <= 2);
+      QCOMPARE(bar->tabRect(i).width(), widths[i]);
     }
     QCOMPARE(bar->tabRect(2).right(), 460);
+
+    // The pages lie inside the tab control, and the frame drawn around them
+    // closes on its last rows instead of being cut off or hidden by a page.
+    TabControl* tabs = w->window->tabControl();
+    QWidget* page = tabs->currentPage();
+    const QRect pageBox(page->mapTo(tabs, QPoint(0, 0)), page->size());
+    QVERIFY(tabs->rect().contains(pageBox));
+    const QImage shot = tabs->grab().toImage();
+    // Below the credit lines the page is empty.
+    const QColor inside = shot.pixelColor(pageBox.center().x(), pageBox.bottom() - 5);
+    bool closed = false;
+    for (int y = shot.height() - 3; y < shot.height(); ++y) {
+      int line = 0;
+      for (int x = 0; x < shot.width(); ++x) line += shot.pixelColor(x, y) != inside;
+      closed = closed || line > shot.width() * 9 / 10;
+    }
+    QVERIFY(closed);
   }
 
   void captionsFitTheirBoxes() {

@@ -1,5 +1,4 @@
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRandomGenerator>
@@ -150,7 +149,6 @@ const QList<Hostile>& hostileTexts() {
 struct Outcome {
   QStringList written;
   QStringList messages;
-  qint64 milliseconds = 0;
 };
 
 }  // namespace
@@ -189,10 +187,7 @@ class TestRobustness : public QObject {
 
   Outcome calculate(const Page& page) {
     Outcome o;
-    QElapsedTimer timer;
-    timer.start();
     w->click(page.calculate);
-    o.milliseconds = timer.elapsed();
     for (const Written& f : page.writes) {
       const QString t = f.label ? w->find<QLabel>(f.name)->text() : w->text(f.name);
       o.written << (f.copyOf != nullptr && t == w->text(f.copyOf) ? QStringLiteral("copied") : t);
@@ -387,25 +382,12 @@ class TestRobustness : public QObject {
     const QByteArray name = field.toLatin1();
 
     reset(p);
-    QElapsedTimer timer;
-    timer.start();
     paste(name.constData(), pasted);
     const QString held = w->text(name.constData());
     QCOMPARE(held.size(), pasted.size());
     QVERIFY(held == pasted);
+    // How long this takes is measured in bench/ (velmora_bench_window), never here.
     const Outcome huge = calculate(p);
-    const qint64 total = timer.elapsed();
-    // Under a second for the paste and the Calculate together. Nearly all of
-    // it is Qt laying out the pasted line: about 0.3 s for a million digits,
-    // 0.65 s for mixed text with symbols and emoji, in a release build; the
-    // Calculate itself takes a few milliseconds. AddressSanitizer slows the
-    // instrumented parts.
-#ifdef __SANITIZE_ADDRESS__
-    constexpr qint64 kLimitMs = 3000;
-#else
-    constexpr qint64 kLimitMs = 1000;
-#endif
-    QVERIFY2(total < kLimitMs, qPrintable(QStringLiteral("%1 ms").arg(total)));
     checkRules(p, huge);
     if (QTest::currentTestFailed() || sameAs.isEmpty()) return;
 
