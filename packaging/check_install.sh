@@ -40,7 +40,7 @@ newest=$(grep -m1 -o '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
 
 svg=$share/icons/hicolor/scalable/apps/$id.svg
 file -b "$svg" | grep -q 'SVG' || fail "no scalable icon at ${svg#"$root"}"
-for size in 16 32 48 64 128 256; do
+for size in 16 22 24 32 48 64 128 256; do
   png=$share/icons/hicolor/${size}x${size}/apps/$id.png
   [ -f "$png" ] || fail "no ${size}x${size} icon at ${png#"$root"}"
   file -b "$png" | grep -q "PNG image data, $size x $size," \

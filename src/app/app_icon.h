@@ -9,8 +9,11 @@ namespace app_icon {
 // its AppStream metainfo are all named after it.
 QString desktopId();
 
-// The application icon, built into the program at every size the desktop
-// installs, so the window shows it without any image plugin.
+// The window icon, built into the program so the window shows it without any
+// image plugin. It holds only the small sizes a window manager draws, 16 to
+// 48 px: every size is decoded and sent to the X server as the window first
+// appears. Docks and menus take the larger installed sizes through the
+// desktop entry that desktopId() names.
 QIcon icon();
 
 }  // namespace app_icon
