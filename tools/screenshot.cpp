@@ -56,6 +56,7 @@ QPalette darkPalette() {
 
 // The example of the README: cam timing first, then the stroke and the ratio.
 void calculateExample(MainWindow& window) {
+  window.tabControl()->buildEveryPage();
   auto type = [&](const char* name, const char* text) {
     window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
   };

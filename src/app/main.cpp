@@ -6,6 +6,7 @@
 #include "app/app_icon.h"
 #include "app/main_window.h"
 #include "app/message_sink.h"
+#include "pages/form.h"
 
 namespace {
 
@@ -34,6 +35,11 @@ int main(int argc, char** argv) {
   // Desktops match the window to its .desktop entry, and so to its icon, by this id.
   QGuiApplication::setDesktopFileName(app_icon::desktopId());
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // The window's font is the program's font: a field lays out its empty
+  // text in the application font before it takes its own, so the desktop's
+  // font would otherwise be loaded at start-up for nothing. Message boxes and
+  // tooltips take it too, matching the window.
+  QApplication::setFont(form::windowFont());
 
   MessageBoxSink messages;
   MainWindow window(messages);

@@ -47,12 +47,20 @@ MainWindow::MainWindow(MessageSink& messages, std::function<void()> endProgram, 
 
   dynamicStrokePage_ = new DynamicStrokePage(*this, txt_ICA_a);
   tab_Dst->addPage(dynamicStrokePage_, QStringLiteral("Dynamic Stroke Length Calculator"));
-  camTimingPage_ = new CamTimingPage(*this, dynamicStrokePage_->closingAngleField(), Txt_AID_a);
-  tab_Dst->addPage(camTimingPage_, QStringLiteral("Cam Timing and Overlap Calculator"));
-  compressionPage_ = new CompressionPage(*this, dynamicStrokePage_->crankStrokeField(),
-                                         dynamicStrokePage_->dynamicStrokeField());
-  tab_Dst->addPage(compressionPage_, QStringLiteral("Compression Ratio Calculator"));
+  // The other two pages are built the first time they come to the front.
+  // Nothing outside them writes into them, so the user cannot tell, and
+  // start-up builds only the page in front.
+  tab_Dst->addPage(QStringLiteral("Cam Timing and Overlap Calculator"), [this] {
+    camTimingPage_ = new CamTimingPage(*this, dynamicStrokePage_->closingAngleField(), Txt_AID_a);
+    return camTimingPage_;
+  });
+  tab_Dst->addPage(QStringLiteral("Compression Ratio Calculator"), [this] {
+    compressionPage_ = new CompressionPage(*this, dynamicStrokePage_->crankStrokeField(),
+                                           dynamicStrokePage_->dynamicStrokeField());
+    return compressionPage_;
+  });
   tab_Dst->setCurrentIndex(0);
+  connect(tab_Dst, &TabControl::pageBuilt, this, &MainWindow::chainFocus);
 
   buildMenu();
   chainFocus();
@@ -86,11 +94,12 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::chainFocus() {
-  // One chain through every page: hidden pages drop out by themselves, so
-  // Tab runs through the page in front, then the two strip fields.
+  // One chain through every page built so far: hidden pages drop out by
+  // themselves, so Tab runs through the page in front, then the two strip
+  // fields. It is laid again whenever a page is built.
   QList<QWidget*> chain{tab_Dst->tabBar()};
-  chain += compressionPage_->focusOrder();
-  chain += camTimingPage_->focusOrder();
+  if (compressionPage_ != nullptr) chain += compressionPage_->focusOrder();
+  if (camTimingPage_ != nullptr) chain += camTimingPage_->focusOrder();
   chain += dynamicStrokePage_->focusOrder();
   chain += {txt_ICA_a, Txt_AID_a};
   for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);

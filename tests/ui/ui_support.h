@@ -33,6 +33,9 @@ struct WindowUnderTest {
 
   WindowUnderTest() {
     window = std::make_unique<MainWindow>(messages, [this] { ++endRequests; });
+    // The tests look for controls on every page from the start; the window
+    // builds a page only when it first comes to the front.
+    window->tabControl()->buildEveryPage();
     window->show();
     QApplication::setActiveWindow(window.get());
     if (!QTest::qWaitForWindowExposed(window.get())) qWarning("window not exposed");
