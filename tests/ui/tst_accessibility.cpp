@@ -65,18 +65,9 @@ double drawnContrast(QLineEdit* field) {
   const int inset =
       qCeil((field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field) + 1) *
             img.devicePixelRatio());
-  QHash<QRgb, int> counts;
-  for (int y = inset; y < img.height() - inset; ++y) {
-    for (int x = inset; x < img.width() - inset; ++x) ++counts[img.pixel(x, y)];
-  }
-  QRgb background = 0;
-  int most = -1;
-  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-    if (it.value() > most) {
-      most = it.value();
-      background = it.key();
-    }
-  }
+  const QHash<QRgb, int> counts =
+      colourCounts(img, img.rect().adjusted(inset, inset, -inset, -inset));
+  const QRgb background = mostCommon(counts);
   double best = 0;
   int ink = 0;
   for (auto it = counts.cbegin(); it != counts.cend(); ++it) {

@@ -116,18 +116,7 @@ int order(int aStart, int aEnd, int bStart, int bEnd) {
 // most common colour: the ink of a caption. Faint anti-aliasing does not count.
 QRect inkBounds(const QImage& source) {
   const QImage img = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  QHash<QRgb, int> counts;
-  for (int y = 0; y < img.height(); ++y) {
-    for (int x = 0; x < img.width(); ++x) ++counts[img.pixel(x, y)];
-  }
-  QRgb background = 0;
-  int most = -1;
-  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-    if (it.value() > most) {
-      most = it.value();
-      background = it.key();
-    }
-  }
+  const QRgb background = mostCommon(colourCounts(img, img.rect()));
   auto differs = [background](QRgb p) {
     return std::abs(qRed(p) - qRed(background)) + std::abs(qGreen(p) - qGreen(background)) +
                std::abs(qBlue(p) - qBlue(background)) + std::abs(qAlpha(p) - qAlpha(background)) >

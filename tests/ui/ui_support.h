@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QHash>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -77,6 +79,28 @@ struct WindowUnderTest {
 inline QRect pixelsFromTwips(const QRect& twips) {
   return QRect(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
                qRound(twips.height() / 15.0));
+}
+
+// How often each colour occurs inside area of image.
+inline QHash<QRgb, int> colourCounts(const QImage& image, const QRect& area) {
+  QHash<QRgb, int> counts;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) ++counts[image.pixel(x, y)];
+  }
+  return counts;
+}
+
+// The most common colour among counts: the background where text is drawn.
+inline QRgb mostCommon(const QHash<QRgb, int>& counts) {
+  QRgb colour = 0;
+  int most = -1;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.value() > most) {
+      most = it.value();
+      colour = it.key();
+    }
+  }
+  return colour;
 }
 
 // Fusion everywhere, so pixel checks do not depend on the desktop's style.
