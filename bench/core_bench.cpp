@@ -1,5 +1,5 @@
 // Text conversion against the standard library on the same data, and each
-// page's formulas.
+// page's Calculate without the widgets.
 //   build/bench/bench/velmora_bench_core --benchmark_repetitions=10
 //       --benchmark_report_aggregates_only=true
 
@@ -12,9 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/cam_timing.h"
-#include "core/compression.h"
-#include "core/dynamic_stroke.h"
+#include "core/commands.h"
 #include "core/numeric_text.h"
 #include "ratio_reporter.h"
 
@@ -90,18 +88,8 @@ void BM_format_number(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(results().size()));
 }
-void BM_format_number_to(benchmark::State& state) {
-  char buffer[core::kFormatBufferSize];
-  for (auto _ : state) {
-    for (double d : results()) {
-      benchmark::DoNotOptimize(core::format_number_to(d, buffer));
-      benchmark::ClobberMemory();
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(results().size()));
-}
 void BM_to_chars_15(benchmark::State& state) {
-  char buffer[core::kFormatBufferSize];
+  char buffer[32];
   for (auto _ : state) {
     for (double d : results()) {
       benchmark::DoNotOptimize(
@@ -112,7 +100,7 @@ void BM_to_chars_15(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(results().size()));
 }
 void BM_snprintf_15g(benchmark::State& state) {
-  char buffer[core::kFormatBufferSize];
+  char buffer[32];
   for (auto _ : state) {
     for (double d : results()) {
       benchmark::DoNotOptimize(std::snprintf(buffer, sizeof buffer, "%.15g", d));
@@ -122,59 +110,26 @@ void BM_snprintf_15g(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(results().size()));
 }
 BENCHMARK(BM_format_number);
-BENCHMARK(BM_format_number_to);
 BENCHMARK(BM_to_chars_15);
 BENCHMARK(BM_snprintf_15g);
 
-// Each page's formulas as its Calculate runs them, results through text
-// where the page reads them back; no widgets.
-void BM_dynamic_stroke_formulas(benchmark::State& state) {
-  for (auto _ : state) {
-    double in[3] = {3.48, 5.7, 60.0};
-    benchmark::DoNotOptimize(in);
-    const core::Checked stroke = in[0], rod = in[1], degrees = in[2];
-    const core::Checked theta = core::closing_angle_radians(degrees);
-    const core::Checked dst = core::dynamic_stroke_length(stroke, rod, theta);
-    const double shown = core::parse_value(core::format_number(dst.value()));
-    benchmark::DoNotOptimize(core::distance_from_bdc(stroke, shown));
-  }
+// Each page's Calculate as the program runs it, without the widgets.
+void BM_calculate_dynamic_stroke(benchmark::State& state) {
+  const core::DynamicStrokeFields fields{u"3.48", u"5.7", u"60"};
+  for (auto _ : state) benchmark::DoNotOptimize(core::calculate_dynamic_stroke(fields));
 }
-void BM_cam_timing_formulas(benchmark::State& state) {
-  for (auto _ : state) {
-    double in[4] = {270.0, 280.0, 110.0, 106.0};
-    benchmark::DoNotOptimize(in);
-    const core::CamCard card{in[0], in[1], in[2], in[3]};
-    const core::CamIntermediates m = core::cam_intermediates(card);
-    double shown[5];
-    int i = 0;
-    for (core::CamEvent e :
-         {core::CamEvent::advance, core::CamEvent::intake_opens, core::CamEvent::intake_closes,
-          core::CamEvent::exhaust_closes, core::CamEvent::exhaust_opens}) {
-      shown[i++] = core::parse_value(core::format_number(core::cam_event(e, card, m).value()));
-    }
-    benchmark::DoNotOptimize(core::valve_overlap(shown[3], shown[1]));
-  }
+void BM_calculate_cam_timing(benchmark::State& state) {
+  const core::CamTimingFields fields{u"270", u"280", u"110", u"106"};
+  for (auto _ : state) benchmark::DoNotOptimize(core::calculate_cam_timing(fields));
 }
-void BM_compression_formulas(benchmark::State& state) {
-  for (auto _ : state) {
-    double in[8] = {8.0, 4.030, 3.480, 64.0, 0.039, 4.100, 0.010, 5.0};
-    benchmark::DoNotOptimize(in);
-    const core::Checked n = in[0], bore = in[1], stroke = in[2], chamber = in[3], thickness = in[4],
-                        gasket_bore = in[5], deck = in[6], piston = in[7];
-    const core::Checked vcp = core::chamber_and_piston_volume(chamber, piston, false);
-    const core::Checked vs = core::swept_volume(bore, stroke);
-    const double shown = core::parse_value(core::format_number(core::displacement(vs, n).value()));
-    benchmark::DoNotOptimize(core::litres(shown));
-    const core::Checked vg = core::gasket_volume(gasket_bore, thickness);
-    const core::Checked vd = core::deck_volume(bore, deck);
-    benchmark::DoNotOptimize(core::compression_ratio(core::total_volume(vs, vcp, vg, vd),
-                                                     core::clearance_volume(vcp, vg, vd)));
-    benchmark::DoNotOptimize(core::quench_distance(deck, thickness));
-  }
+void BM_calculate_compression(benchmark::State& state) {
+  const core::CompressionFields fields{u"8",     u"4.030", u"3.480", u"64",
+                                       u"0.039", u"4.100", u"0.010", u"5"};
+  for (auto _ : state) benchmark::DoNotOptimize(core::calculate_compression(fields));
 }
-BENCHMARK(BM_dynamic_stroke_formulas);
-BENCHMARK(BM_cam_timing_formulas);
-BENCHMARK(BM_compression_formulas);
+BENCHMARK(BM_calculate_dynamic_stroke);
+BENCHMARK(BM_calculate_cam_timing);
+BENCHMARK(BM_calculate_compression);
 
 }  // namespace
 
@@ -186,8 +141,6 @@ int main(int argc, char** argv) {
   reporter.printGoals(
       {
           {"format_number / to_chars(general, 15)", "BM_format_number", "BM_to_chars_15", 1.3},
-          {"format_number_to / to_chars(general, 15)", "BM_format_number_to", "BM_to_chars_15",
-           1.3},
           {"parse_value / from_chars, 15-digit results", "BM_parse_value_written",
            "BM_from_chars_written", 1.5},
           {"parse_value / from_chars, typed inputs", "BM_parse_value_typed", "BM_from_chars_typed",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -7,12 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/checked.h"
+#include "core/commands.h"
 #include "core/numeric_text.h"
 
 // What every fuzz target checks beyond "no crash, no sanitizer report".
@@ -72,13 +74,6 @@ inline std::vector<double> read_numbers(std::string_view input) {
   return numbers;
 }
 
-// A Checked value that is ok holds a finite number; a failed one names its
-// fault.
-inline void check_checked(const core::Checked& c, const char* what) {
-  if (c.ok() && !std::isfinite(c.value())) fail(what, c.value());
-  if (!c.ok() && c.fault() == core::Fault::none) fail(what, c.value());
-}
-
 // value rounded to 15 significant digits, by the C library as the
 // independent judge: printf rounds correctly, strtod reads correctly.
 inline double rounded_to_15_digits(double value) {
@@ -95,18 +90,11 @@ inline double rounded_to_15_digits(double value) {
 //   - exponent form exactly for magnitudes below 1E-4 or from 1E+15 on;
 //   - parse_value and parse_strict read it back as the value rounded to 15
 //     significant digits (the largest few doubles, whose rounding would
-//     leave the range, as 1.79769313486231E+308);
-//   - format_number_to writes the same characters.
+//     leave the range, as 1.79769313486231E+308).
 inline double check_written(double value) {
   if (!std::isfinite(value)) fail("format_number asked to write a non-finite value", value);
   const std::string text = core::format_number(value);
-  if (text.empty() || text.size() > core::kFormatBufferSize) fail("text length", text);
-
-  char buffer[core::kFormatBufferSize];
-  const char* end = core::format_number_to(value, buffer);
-  if (std::string_view(buffer, static_cast<std::size_t>(end - buffer)) != text) {
-    fail("format_number_to differs from format_number", text);
-  }
+  if (text.empty() || text.size() > 22) fail("text length", text);
 
   // Shape.
   std::size_t i = 0;
@@ -161,6 +149,55 @@ inline double check_written(double value) {
   const bool expect_exponent = magnitude != 0.0 && (magnitude < 1e-4 || magnitude >= 1e15);
   if (exponent_form != expect_exponent) fail("exponent form used at the wrong magnitude", text);
   return shown;
+}
+
+// The input of a command's target: the texts of its fields, one a line;
+// fields the input does not reach are empty. Each byte is one character,
+// so bytes from 0x80 stand for non-ASCII characters.
+//   "3.48\n5.7\n60"
+inline std::vector<std::u16string> read_fields(std::string_view input, std::size_t count) {
+  std::vector<std::u16string> fields(count);
+  for (std::u16string& f : fields) {
+    const std::size_t end = std::min(input.find('\n'), input.size());
+    for (char c : input.substr(0, end)) f += static_cast<char16_t>(static_cast<unsigned char>(c));
+    input.remove_prefix(std::min(end + 1, input.size()));
+  }
+  return fields;
+}
+
+inline std::string ascii(std::u16string_view text) {
+  std::string s;
+  for (char16_t c : text) s += c < 0x80 ? static_cast<char>(c) : '?';
+  return s;
+}
+
+// What every command keeps, whatever its input: it writes the controls of
+// order from the first on, all of them unless it shows a message, and every
+// number it writes (all but the copies) is a text format_number writes that
+// reads back as itself. Gives the text written into each control of order,
+// empty where it wrote nothing.
+inline std::vector<std::u16string> check_outcome(const core::Outcome& out,
+                                                 std::initializer_list<std::string_view> order,
+                                                 std::initializer_list<std::string_view> copies) {
+  if (out.writes.size() > order.size()) fail("more writes than the command makes", "");
+  if (out.message.empty() != (out.writes.size() == order.size())) {
+    fail("a command stopped without a message, or wrote everything and showed one", out.message);
+  }
+  std::vector<std::u16string> texts(order.size());
+  for (std::size_t i = 0; i < out.writes.size(); ++i) {
+    const core::Write& w = out.writes[i];
+    if (w.control != order.begin()[i]) fail("write out of order", w.control);
+    texts[i] = w.text;
+    bool copy = false;
+    for (std::string_view c : copies) copy = copy || c == w.control;
+    if (copy) continue;
+    const std::string text = ascii(w.text);
+    if (check_written(core::parse_value(text)) != core::parse_value(text) ||
+        core::format_number(core::parse_value(text)) != text) {
+      fail("a number written does not read back as itself", text);
+    }
+  }
+  return texts;
 }
 
 }  // namespace fuzz

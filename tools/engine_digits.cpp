@@ -10,27 +10,21 @@
 // numbers, as a user types it ("3.480", "106.5"), so it reaches the
 // formulas through the program's own parse, as on the pages.
 //
-// Each page's Calculate runs as the page runs it: the closing angle is
-// range-checked and read strictly, the dynamic stroke length is read back
-// from its text for the distance from BDC, the overlap is summed from the two
-// events as shown, the litres come from the cubic inches as shown, and a
-// failing step ends that page's line with "!" and the fault. The cam page's
-// intake closing text goes on to the dynamic stroke page, as it does in the
-// program, and the compression page runs once with the crank stroke and once
-// with the dynamic stroke length as shown.
+// Each page's Calculate is the program's own (core/commands.h), and the line
+// holds every text it writes, "control=text", and "!" with its message if
+// it shows one. The cam page's intake closing text goes on to the dynamic
+// stroke page, and the compression page runs once with the crank stroke and
+// once with the dynamic stroke length, each brought over by the check box,
+// as a user of the program does it.
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "core/cam_timing.h"
-#include "core/compression.h"
-#include "core/dynamic_stroke.h"
+#include "core/commands.h"
 #include "core/numeric_text.h"
 
 namespace {
@@ -104,168 +98,63 @@ Engine draw(Random& random) {
   return e;
 }
 
-const char* fault_name(core::Fault fault) {
-  switch (fault) {
-    case core::Fault::none:
-      return "none";
-    case core::Fault::overflow:
-      return "overflow";
-    case core::Fault::division_by_zero:
-      return "division by zero";
-    case core::Fault::invalid:
-      return "invalid";
+std::u16string field(const std::string& typed) { return {typed.begin(), typed.end()}; }
+
+// Adds a command's writes and message to the line; gives the text it wrote
+// into control, if it did.
+std::u16string add(std::string& line, const core::Outcome& outcome, std::string_view control = {}) {
+  std::u16string wanted;
+  for (const core::Write& w : outcome.writes) {
+    line += ' ';
+    line += w.control;
+    line += '=';
+    // The texts are numbers and copies of typed numbers: ASCII.
+    for (char16_t c : w.text) line += static_cast<char>(c);
+    if (w.control == control) wanted = w.text;
   }
-  return "?";
-}
-
-// One engine's line. write() adds a result as the field would show it and
-// tells whether the page goes on.
-class Line {
- public:
-  void add(std::string_view text) { text_ += text; }
-
-  bool write(const char* name, const core::Checked& result, std::string* shown = nullptr) {
-    text_ += ' ';
-    text_ += name;
-    text_ += '=';
-    if (!result.ok()) {
-      text_ += '!';
-      text_ += fault_name(result.fault());
-      return false;
-    }
-    const std::string written = core::format_number(result.value());
-    text_ += written;
-    if (shown != nullptr) *shown = written;
-    return true;
+  if (!outcome.message.empty()) {
+    line += " !";
+    line += outcome.message;
   }
-
-  // A step whose value is not shown; a failure ends the page.
-  bool holds(const core::Checked& step) {
-    if (step.ok()) return true;
-    text_ += " !";
-    text_ += fault_name(step.fault());
-    return false;
-  }
-
-  const std::string& text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
-// The dynamic stroke page's Calculate; gives the dynamic stroke length as
-// shown, when it was written.
-std::optional<std::string> dynamic_stroke_page(Line& line, const std::string& stroke_text,
-                                               const std::string& rod_text,
-                                               const std::string& angle_text) {
-  const double angle = core::parse_value(angle_text);
-  if (angle < core::kMinClosingAngle || angle > core::kMaxClosingAngle) {
-    line.add(" !angle out of range");
-    return std::nullopt;
-  }
-  const std::optional<double> degrees = core::parse_strict(angle_text);
-  if (!degrees) {
-    line.add(" !angle not a number");
-    return std::nullopt;
-  }
-  const core::Checked theta = core::closing_angle_radians(*degrees);
-  const core::Checked stroke = core::parse_value(stroke_text);
-  const core::Checked rod = core::parse_value(rod_text);
-
-  std::string dst_shown;
-  if (!line.write("dst", core::dynamic_stroke_length(stroke, rod, theta), &dst_shown)) {
-    return std::nullopt;
-  }
-  line.write("bdc", core::distance_from_bdc(stroke, core::parse_value(dst_shown)));
-  return dst_shown;
-}
-
-// The cam timing page's Calculate; gives the intake closing angle as shown,
-// which goes on to the dynamic stroke page.
-std::optional<std::string> cam_timing_page(Line& line, const Engine& e) {
-  const core::CamCard card{
-      .intake_duration = core::parse_value(e.intake_duration),
-      .exhaust_duration = core::parse_value(e.exhaust_duration),
-      .lobe_separation = core::parse_value(e.lobe_separation),
-      .intake_centreline = core::parse_value(e.intake_centreline),
-  };
-  const core::CamIntermediates m = core::cam_intermediates(card);
-  for (const core::Checked& step :
-       {m.half_intake, m.half_exhaust, m.centreline_to_bdc, m.exhaust_centreline}) {
-    if (!line.holds(step)) return std::nullopt;
-  }
-  using core::CamEvent;
-  const std::pair<CamEvent, const char*> events[] = {
-      {CamEvent::advance, "adv"},      {CamEvent::intake_opens, "io"},
-      {CamEvent::intake_closes, "ic"}, {CamEvent::exhaust_closes, "ec"},
-      {CamEvent::exhaust_opens, "eo"},
-  };
-  std::string shown[5];
-  for (std::size_t i = 0; i < 5; ++i) {
-    if (!line.write(events[i].second, core::cam_event(events[i].first, card, m), &shown[i])) {
-      return std::nullopt;
-    }
-  }
-  line.write("overlap",
-             core::valve_overlap(core::parse_value(shown[3]), core::parse_value(shown[1])));
-  return shown[2];
-}
-
-// The compression ratio page's Calculate with the given stroke text.
-void compression_page(Line& line, const Engine& e, const std::string& stroke_text) {
-  const core::Checked cylinders = core::parse_value(e.cylinders);
-  const core::Checked bore = core::parse_value(e.bore);
-  const core::Checked stroke = core::parse_value(stroke_text);
-  const core::Checked chamber = core::parse_value(e.chamber);
-  const core::Checked gasket_thickness = core::parse_value(e.gasket_thickness);
-  const core::Checked gasket_bore = core::parse_value(e.gasket_bore);
-  const core::Checked deck = core::parse_value(e.deck);
-  const core::Checked piston = core::parse_value(e.piston);
-
-  const core::Checked vcp = core::chamber_and_piston_volume(chamber, piston, e.dome);
-  if (!line.holds(vcp)) return;
-  const core::Checked swept = core::swept_volume(bore, stroke);
-  if (!line.holds(swept)) return;
-  std::string cubic_inches_shown;
-  if (!line.write("cid", core::displacement(swept, cylinders), &cubic_inches_shown)) return;
-  if (!line.write("litres", core::litres(core::parse_value(cubic_inches_shown)))) return;
-
-  const core::Checked gasket = core::gasket_volume(gasket_bore, gasket_thickness);
-  if (!line.holds(gasket)) return;
-  const core::Checked deck_volume = core::deck_volume(bore, deck);
-  if (!line.holds(deck_volume)) return;
-  const core::Checked ratio =
-      core::compression_ratio(core::total_volume(swept, vcp, gasket, deck_volume),
-                              core::clearance_volume(vcp, gasket, deck_volume));
-  if (!line.write("cr", ratio)) return;
-  line.write("quench", core::quench_distance(deck, gasket_thickness));
+  return wanted;
 }
 
 std::string engine_line(long number, const Engine& e) {
-  Line line;
-  line.add(std::to_string(number));
-  line.add(" stroke=" + e.stroke + " rod=" + e.rod + " ivc=" + e.closing_angle +
-           " id=" + e.intake_duration + " ed=" + e.exhaust_duration + " lsa=" + e.lobe_separation +
-           " ilc=" + e.intake_centreline + " cyl=" + e.cylinders + " bore=" + e.bore + " chamber=" +
-           e.chamber + " gasket=" + e.gasket_thickness + " gasket_bore=" + e.gasket_bore +
-           " deck=" + e.deck + " piston=" + e.piston + (e.dome ? " dome" : " flat"));
+  std::string line = std::to_string(number);
+  line += " stroke=" + e.stroke + " rod=" + e.rod + " ivc=" + e.closing_angle +
+          " id=" + e.intake_duration + " ed=" + e.exhaust_duration + " lsa=" + e.lobe_separation +
+          " ilc=" + e.intake_centreline + " cyl=" + e.cylinders + " bore=" + e.bore +
+          " chamber=" + e.chamber + " gasket=" + e.gasket_thickness +
+          " gasket_bore=" + e.gasket_bore + " deck=" + e.deck + " piston=" + e.piston +
+          (e.dome ? " dome" : " flat");
 
-  line.add(" | stroke page:");
-  const std::optional<std::string> dst =
-      dynamic_stroke_page(line, e.stroke, e.rod, e.closing_angle);
-  line.add(" | cam page:");
-  const std::optional<std::string> intake_closes = cam_timing_page(line, e);
-  if (intake_closes) {
-    line.add(" | stroke page, ivc " + *intake_closes + ":");
-    dynamic_stroke_page(line, e.stroke, e.rod, *intake_closes);
+  line += " | stroke page:";
+  const std::u16string dst = add(
+      line, core::calculate_dynamic_stroke({field(e.stroke), field(e.rod), field(e.closing_angle)}),
+      "Txt_DST");
+  line += " | cam page:";
+  const std::u16string intake_closes =
+      add(line,
+          core::calculate_cam_timing({field(e.intake_duration), field(e.exhaust_duration),
+                                      field(e.lobe_separation), field(e.intake_centreline)}),
+          "txt_IVA");
+  if (!intake_closes.empty()) {
+    line += " | stroke page again:";
+    add(line, core::calculate_dynamic_stroke({field(e.stroke), field(e.rod), intake_closes}));
   }
-  line.add(" | static:");
-  compression_page(line, e, e.stroke);
-  if (dst) {
-    line.add(" | dynamic:");
-    compression_page(line, e, *dst);
+  // The check box brings over the crank stroke, unchecked, or the dynamic
+  // stroke length, checked.
+  for (const bool dynamic : {false, true}) {
+    if (dynamic && dst.empty()) break;
+    line += dynamic ? " | dynamic:" : " | static:";
+    const std::u16string stroke =
+        add(line, core::transfer_stroke(dynamic, field(e.stroke), dst), "txt_stroke3");
+    add(line,
+        core::calculate_compression({field(e.cylinders), field(e.bore), stroke, field(e.chamber),
+                                     field(e.gasket_thickness), field(e.gasket_bore), field(e.deck),
+                                     field(e.piston), e.dome, dynamic}));
   }
-  return line.text();
+  return line;
 }
 
 // a*b - 1 for a = 1 + 2^-30 and b = 1 - 2^-30: the product 1 - 2^-60 rounds

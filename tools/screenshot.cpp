@@ -15,13 +15,14 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "app/message_sink.h"
 #include "app/tab_control.h"
+#include "pages/shell.h"
 
 namespace {
-class NoMessages : public MessageSink {
+class NoMessages : public Shell {
  public:
-  void show(const QString&, const QString&) override {}
+  void show_message(const QString&) override {}
+  void end_program() override {}
 };
 
 // Close to GTK's dark Adwaita.
@@ -56,7 +57,6 @@ QPalette darkPalette() {
 
 // The example of the README: cam timing first, then the stroke and the ratio.
 void calculateExample(MainWindow& window) {
-  window.tabControl()->buildEveryPage();
   auto type = [&](const char* name, const char* text) {
     window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
   };
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   if (dark) QApplication::setPalette(darkPalette());
 
   NoMessages messages;
-  MainWindow window(messages, [] {});
+  MainWindow window(messages);
   window.show();
   if (dark) calculateExample(window);
   for (int page = 0; page < 3; ++page) {

@@ -2,35 +2,57 @@
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/app_icon.h"
+#include "app/desktop_shell.h"
 #include "app/main_window.h"
-#include "app/message_sink.h"
 #include "pages/form.h"
 
 namespace {
 
-bool hasDisplay() {
-  auto set = [](const char* name) {
-    const char* v = std::getenv(name);
-    return v != nullptr && *v != '\0';
-  };
-  return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+// "DISPLAY=:99", the variables that tell Qt where to open the window.
+std::string displaySettings() {
+  std::string settings;
+  for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') continue;
+    if (!settings.empty()) settings += ' ';
+    settings += std::string(name) + '=' + value;
+  }
+  return settings;
+}
+
+// While Qt opens the display, its warnings are held back, and its fatal
+// error, when no display could be opened, becomes one line that says so
+// instead of an abort with advice to reinstall.
+void displayMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type != QtFatalMsg) return;
+  const std::string settings = displaySettings();
+  if (settings.empty()) {
+    std::fputs(
+        "velmora: no display found; start it on a desktop, or under a virtual display "
+        "with: xvfb-run -a velmora\n",
+        stderr);
+  } else {
+    std::fprintf(stderr,
+                 "velmora: cannot open a window on the display (%s); is the display server "
+                 "running, and may this user use it?\n",
+                 settings.c_str());
+  }
+  std::_Exit(1);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!hasDisplay()) {
-    std::fputs("velmora: no display found; start it on a desktop, or under a virtual display "
-               "with: xvfb-run -a velmora\n",
-               stderr);
-    return 1;
-  }
   // The program takes no command-line options: Qt sees only its name.
   int qtArgc = 1;
   char* qtArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("velmora"), nullptr};
+  const QtMessageHandler usual = qInstallMessageHandler(displayMessages);
   QApplication app(qtArgc, qtArgv);
+  qInstallMessageHandler(usual);
+
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   // Desktops match the window to its .desktop entry, and so to its icon, by this id.
   QGuiApplication::setDesktopFileName(app_icon::desktopId());
@@ -41,9 +63,9 @@ int main(int argc, char** argv) {
   // tooltips take it too, matching the window.
   QApplication::setFont(form::windowFont());
 
-  MessageBoxSink messages;
-  MainWindow window(messages);
-  messages.setParentWindow(&window);
+  DesktopShell shell;
+  MainWindow window(shell);
+  shell.setWindow(&window);
   window.show();
   return QApplication::exec();
 }

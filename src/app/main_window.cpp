@@ -7,13 +7,13 @@
 #include <QMenuBar>
 
 #include "app/app_icon.h"
-#include "app/message_sink.h"
 #include "app/tab_control.h"
 #include "help/help_texts.h"
 #include "pages/cam_timing_page.h"
 #include "pages/compression_page.h"
 #include "pages/dynamic_stroke_page.h"
 #include "pages/form.h"
+#include "pages/shell.h"
 
 using form::toPixels;
 
@@ -26,11 +26,11 @@ QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-MainWindow::MainWindow(MessageSink& messages, std::function<void()> endProgram, QWidget* parent)
-    : QMainWindow(parent), messages_(messages), endProgram_(std::move(endProgram)) {
+MainWindow::MainWindow(Shell& shell, QWidget* parent) : QMainWindow(parent), shell_(shell) {
   setObjectName(QStringLiteral("frm_DST_TIM"));
   // The "&" is part of the title, shown as it stands.
-  setWindowTitle(QStringLiteral("Dynamic Stroke Length, Cam Timing, & Compression Ratio Calculator"));
+  setWindowTitle(
+      QStringLiteral("Dynamic Stroke Length, Cam Timing, & Compression Ratio Calculator"));
   setWindowIcon(app_icon::icon());
   setFont(form::windowFont());
 
@@ -45,22 +45,14 @@ MainWindow::MainWindow(MessageSink& messages, std::function<void()> endProgram, 
   tab_Dst->setObjectName(QStringLiteral("tab_Dst"));
   tab_Dst->tabBar()->setFont(form::font(9.6, true));
 
-  dynamicStrokePage_ = new DynamicStrokePage(*this, txt_ICA_a);
+  dynamicStrokePage_ = new DynamicStrokePage(shell_);
+  camTimingPage_ = new CamTimingPage(shell_);
+  compressionPage_ = new CompressionPage(shell_, dynamicStrokePage_->crankStrokeField(),
+                                         dynamicStrokePage_->dynamicStrokeField());
   tab_Dst->addPage(dynamicStrokePage_, QStringLiteral("Dynamic Stroke Length Calculator"));
-  // The other two pages are built the first time they come to the front.
-  // Nothing outside them writes into them, so the user cannot tell, and
-  // start-up builds only the page in front.
-  tab_Dst->addPage(QStringLiteral("Cam Timing and Overlap Calculator"), [this] {
-    camTimingPage_ = new CamTimingPage(*this, dynamicStrokePage_->closingAngleField(), Txt_AID_a);
-    return camTimingPage_;
-  });
-  tab_Dst->addPage(QStringLiteral("Compression Ratio Calculator"), [this] {
-    compressionPage_ = new CompressionPage(*this, dynamicStrokePage_->crankStrokeField(),
-                                           dynamicStrokePage_->dynamicStrokeField());
-    return compressionPage_;
-  });
+  tab_Dst->addPage(camTimingPage_, QStringLiteral("Cam Timing and Overlap Calculator"));
+  tab_Dst->addPage(compressionPage_, QStringLiteral("Compression Ratio Calculator"));
   tab_Dst->setCurrentIndex(0);
-  connect(tab_Dst, &TabControl::pageBuilt, this, &MainWindow::chainFocus);
 
   buildMenu();
   chainFocus();
@@ -73,9 +65,9 @@ void MainWindow::buildStrip(QWidget* client) {
   const QFont f = form::windowFont();
   form::label(client, "Lab_int_adv_dur", QStringLiteral("Advertised Intake Dur in use"),
               toPixels({312, 60, 1992, 192}), f, form::LabelFit::SizeToText);
-  Txt_AID_a = form::field(client, "Txt_AID_a", toPixels({2508, 12, 588, 288}), f,
-                          form::FieldRole::Display,
-                          QStringLiteral("As entered on cam timing page"));
+  Txt_AID_a =
+      form::field(client, "Txt_AID_a", toPixels({2508, 12, 588, 288}), f, form::FieldRole::Display,
+                  QStringLiteral("As entered on cam timing page"));
   form::label(client, "Lab_int_closing", QStringLiteral("Intake Closing Angle in use"),
               toPixels({3720, 60, 1920, 192}), f, form::LabelFit::SizeToText);
   txt_ICA_a = form::field(client, "txt_ICA_a", toPixels({5832, 12, 588, 288}), f,
@@ -94,28 +86,16 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::chainFocus() {
-  // One chain through every page built so far: hidden pages drop out by
-  // themselves, so Tab runs through the page in front, then the two strip
-  // fields. It is laid again whenever a page is built.
+  // One chain through every page: hidden pages drop out by themselves, so
+  // Tab runs through the page in front, then the two strip fields.
   QList<QWidget*> chain{tab_Dst->tabBar()};
-  if (compressionPage_ != nullptr) chain += compressionPage_->focusOrder();
-  if (camTimingPage_ != nullptr) chain += camTimingPage_->focusOrder();
+  chain += compressionPage_->focusOrder();
+  chain += camTimingPage_->focusOrder();
   chain += dynamicStrokePage_->focusOrder();
   chain += {txt_ICA_a, Txt_AID_a};
   for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
-void MainWindow::show_message(const QString& text) { messages_.show(kApplicationTitle, text); }
+void MainWindow::Menu_about_Click() { shell_.show_message(fromStd(help::about_text())); }
 
-void MainWindow::end_program() {
-  if (endProgram_) {
-    endProgram_();
-    return;
-  }
-  close();
-  QCoreApplication::exit(0);
-}
-
-void MainWindow::Menu_about_Click() { show_message(fromStd(help::about_text())); }
-
-void MainWindow::Menu_Help_Click() { show_message(fromStd(help::help_text())); }
+void MainWindow::Menu_Help_Click() { shell_.show_message(fromStd(help::help_text())); }

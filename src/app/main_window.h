@@ -1,32 +1,22 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
-
-#include "pages/shell.h"
 
 class CamTimingPage;
 class CompressionPage;
 class DynamicStrokePage;
-class MessageSink;
 class QLineEdit;
+class Shell;
 class TabControl;
 
 // The one window: the strip above the tabs, the tab control with its three
 // pages, and the menu bar with About and Help.
-class MainWindow : public QMainWindow, public Shell {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  static inline const QString kApplicationTitle = QStringLiteral("Velmora");
-
-  // endProgram runs when an Exit button is pressed; by default the window
-  // closes and the event loop ends.
-  explicit MainWindow(MessageSink& messages, std::function<void()> endProgram = {},
-                      QWidget* parent = nullptr);
-
-  void show_message(const QString& text) override;
-  void end_program() override;
+  // Messages and the end of the program go through shell.
+  explicit MainWindow(Shell& shell, QWidget* parent = nullptr);
 
   TabControl* tabControl() const { return tab_Dst; }
 
@@ -39,8 +29,7 @@ class MainWindow : public QMainWindow, public Shell {
   void buildMenu();
   void chainFocus();
 
-  MessageSink& messages_;
-  std::function<void()> endProgram_;
+  Shell& shell_;
   TabControl* tab_Dst = nullptr;
   QLineEdit* Txt_AID_a = nullptr;
   QLineEdit* txt_ICA_a = nullptr;

@@ -5,7 +5,6 @@
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
-#include <utility>
 
 WrappingTabBar::WrappingTabBar(int stripWidth, int stripHeight, QWidget* parent)
     : QTabBar(parent), stripWidth_(stripWidth), stripHeight_(stripHeight) {
@@ -47,9 +46,7 @@ TabControl::TabControl(const QRect& box, int stripHeight, QWidget* parent) : QWi
   bar_->setGeometry(0, 0, box.width(), stripHeight);
   stack_ = new QStackedWidget(this);
   stack_->setGeometry(0, stripHeight, box.width(), box.height() - stripHeight);
-  connect(bar_, &QTabBar::currentChanged, this, [this](int index) {
-    if (index >= 0) stack_->setCurrentWidget(page(index));
-  });
+  connect(bar_, &QTabBar::currentChanged, stack_, &QStackedWidget::setCurrentIndex);
 
   // The keys of every tabbed window, from anywhere in this one: Ctrl+Tab and
   // Ctrl+PgDn bring the next page to the front, Ctrl+Shift+Tab and Ctrl+PgUp
@@ -78,32 +75,7 @@ void TabControl::turnPage(int step) {
 
 void TabControl::addPage(QWidget* page, const QString& caption) {
   stack_->addWidget(page);
-  builders_.emplace_back();
   bar_->addTab(caption);
-}
-
-void TabControl::addPage(const QString& caption, std::function<QWidget*()> build) {
-  // An empty stand-in keeps the page's place until it is built.
-  stack_->addWidget(new QWidget);
-  builders_.push_back(std::move(build));
-  bar_->addTab(caption);
-}
-
-QWidget* TabControl::page(int index) {
-  std::function<QWidget*()>& build = builders_.at(static_cast<std::size_t>(index));
-  if (build) {
-    QWidget* standIn = stack_->widget(index);
-    QWidget* built = std::exchange(build, nullptr)();
-    stack_->insertWidget(index, built);
-    stack_->removeWidget(standIn);
-    delete standIn;
-    emit pageBuilt(built);
-  }
-  return stack_->widget(index);
-}
-
-void TabControl::buildEveryPage() {
-  for (int i = 0; i < stack_->count(); ++i) page(i);
 }
 
 int TabControl::currentIndex() const { return bar_->currentIndex(); }

@@ -2,8 +2,6 @@
 
 #include <QTabBar>
 #include <QWidget>
-#include <functional>
-#include <vector>
 
 class QStackedWidget;
 
@@ -37,21 +35,10 @@ class TabControl : public QWidget {
   TabControl(const QRect& box, int stripHeight, QWidget* parent = nullptr);
 
   void addPage(QWidget* page, const QString& caption);
-  // A page built the first time it comes to the front, so that a page the
-  // user has not opened yet costs nothing at start-up.
-  void addPage(const QString& caption, std::function<QWidget*()> build);
-  // The page at index, built now if it has not been in front yet.
-  QWidget* page(int index);
-  // Builds every page not built yet, for tools that reach into all of them.
-  void buildEveryPage();
   QTabBar* tabBar() const { return bar_; }
   int currentIndex() const;
   QWidget* currentPage() const;
   void setCurrentIndex(int index);
-
- signals:
-  // A page built on its first showing, now in its place among the pages.
-  void pageBuilt(QWidget* page);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -62,6 +49,4 @@ class TabControl : public QWidget {
 
   WrappingTabBar* bar_;
   QStackedWidget* stack_;
-  // For each page, what builds it; empty once it is built.
-  std::vector<std::function<QWidget*()>> builders_;
 };

@@ -1,7 +1,6 @@
 #include "core/cam_timing.h"
 
 #include <initializer_list>
-#include <limits>
 
 namespace core {
 
@@ -21,21 +20,14 @@ CamIntermediates cam_intermediates(const CamCard& card) {
   };
 }
 
-Checked cam_event(CamEvent event, const CamCard& card, const CamIntermediates& m) {
-  switch (event) {
-    case CamEvent::advance:
-      return card.lobe_separation - card.intake_centreline;
-    case CamEvent::intake_opens:
-      return m.half_intake - card.intake_centreline;
-    case CamEvent::intake_closes:
-      return m.half_intake - m.centreline_to_bdc;
-    case CamEvent::exhaust_closes:
-      return m.half_exhaust - m.exhaust_centreline;
-    case CamEvent::exhaust_opens:
-      return (m.half_exhaust + m.exhaust_centreline) - 180.0;
-  }
-  // Not reached: every event has its case. A NaN reads as a failed step.
-  return std::numeric_limits<double>::quiet_NaN();
+CamEvents cam_events(const CamCard& card, const CamIntermediates& m) {
+  return {
+      .advance = card.lobe_separation - card.intake_centreline,
+      .intake_opens = m.half_intake - card.intake_centreline,
+      .intake_closes = m.half_intake - m.centreline_to_bdc,
+      .exhaust_closes = m.half_exhaust - m.exhaust_centreline,
+      .exhaust_opens = (m.half_exhaust + m.exhaust_centreline) - 180.0,
+  };
 }
 
 Checked valve_overlap(Checked exhaust_closes_shown, Checked intake_opens_shown) {

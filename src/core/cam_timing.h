@@ -30,18 +30,18 @@ struct CamIntermediates {
 
 CamIntermediates cam_intermediates(const CamCard& card);
 
-// The five results, each its own formula so the page can write them one by
-// one and stop at the first that fails:
-//   advance        = LSA - ILC          (negative: the cam is retarded)
-//   intake_opens   = HI - ILC           degrees before top dead centre
-//   intake_closes  = HI - B             degrees after bottom dead centre
-//   exhaust_closes = HE - ECL           degrees after top dead centre
-//   exhaust_opens  = (HE + ECL) - 180   degrees before bottom dead centre
-// intake_closes equals ILC + ID/2 - 180 in closed form, but is computed as
-// written above.
-enum class CamEvent { advance, intake_opens, intake_closes, exhaust_closes, exhaust_opens };
+// The five results, in the order the page writes them; it stops at the
+// first that fails. All angles in crank degrees.
+struct CamEvents {
+  Checked advance;         // LSA - ILC; negative: the cam is retarded
+  Checked intake_opens;    // HI - ILC, before top dead centre
+  Checked intake_closes;   // HI - B, after bottom dead centre: ILC + ID/2 - 180
+                           // in closed form, but computed as written
+  Checked exhaust_closes;  // HE - ECL, after top dead centre
+  Checked exhaust_opens;   // (HE + ECL) - 180, before bottom dead centre
+};
 
-Checked cam_event(CamEvent event, const CamCard& card, const CamIntermediates& m);
+CamEvents cam_events(const CamCard& card, const CamIntermediates& m);
 
 // Valve overlap from the two events as displayed (read back from their
 // text), so it always agrees with the figures the user sees.

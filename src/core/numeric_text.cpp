@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -193,145 +192,24 @@ std::optional<double> parse_strict(std::string_view text) {
   return parse_compact(body);
 }
 
-namespace {
-
-// A positive double rounded to 15 significant digits: the digits, without
-// trailing zeros, and the decimal exponent of the first one
-// (2.81279161755714 -> "281279161755714", 0).
-struct Rounded {
-  char digits[32];  // room for the fixed-size copies below
-  int count;
-  int exponent;
-};
-
-// The rounding from the shortest text that reads back as the double, which
-// to_chars writes about twice as fast as a rounding to 15 digits:
-//   - a shortest text of at most 15 digits is the rounding itself: half a
-//     unit in the double's last place is far less than half a unit in the
-//     15th digit, so no other 15-digit decimal lies nearer;
-//   - one of 16 or 17 digits rounded at the 15th gives the rounding of the
-//     exact value: a 16-digit decimal ending in 5 (where the rounding turns)
-//     that lay between the double and its shortest text would itself read
-//     back as the double and be nearer, so to_chars would have written it.
-// Gives false where this does not hold: when the shortest text ends in
-// exactly that 5 (the exact value decides), and for subnormal numbers,
-// whose shortest text can carry fewer digits than the 15 asked for.
-bool round_via_shortest(double magnitude, Rounded& r) {
-  if (magnitude < std::numeric_limits<double>::min()) return false;
-  char text[32] = {};  // "1.7976931348623157e+308"
+std::string format_number(double value) {
+  assert(std::isfinite(value));
+  if (value == 0.0) return "0";  // -0.0 too
+  // printf's "%.15g": plain from 1E-4 up to below 1E+15, otherwise one
+  // digit, the fraction and a signed exponent of at least two digits.
+  char buffer[32];  // "-1.23456789012345e-308"
   const auto [end, ec] =
-      std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   assert(ec == std::errc());
   (void)ec;
-  // The exponent has two or three digits: "e+05", "e-308".
-  const char* e = end[-4] == 'e' ? end - 4 : end - 5;
-  // "d.ddd" or "d": the fraction digits are copied 16 at a time, whatever
-  // their number.
-  r.digits[0] = text[0];
-  std::memcpy(r.digits + 1, text + 2, 16);
-  r.count = e - text == 1 ? 1 : static_cast<int>(e - text) - 1;
-  const char* p = e + 1;
-  const bool negative_exponent = *p++ == '-';
-  int exponent = 0;
-  for (; p != end; ++p) exponent = exponent * 10 + (*p - '0');
-  r.exponent = negative_exponent ? -exponent : exponent;
-
-  if (r.count <= 15) return true;
-  if (r.count == 16 && r.digits[15] == '5') return false;
-  // Past the 15th digit: more than half a unit, or less (17 digits never
-  // end in 0, so "5x" is more than half).
-  const bool up = r.digits[15] >= '5';
-  r.count = 15;
-  if (up) {
-    int i = 14;
-    while (i >= 0 && r.digits[i] == '9') --i;
-    if (i < 0) {  // 999999999999999|5 -> 1 in the next decade
-      r.digits[0] = '1';
-      r.count = 1;
-      ++r.exponent;
-      return true;
-    }
-    ++r.digits[i];
-    r.count = i + 1;
-  }
-  while (r.count > 1 && r.digits[r.count - 1] == '0') --r.count;
-  return true;
-}
-
-// The layout of printf's "%.15g" without padding: plain from 1E-4 up to
-// below 1E+15, otherwise one digit, the fraction and a signed exponent of at
-// least two digits. Digits are copied 16 at a time; what lands past the end
-// stays inside the caller's kFormatBufferSize characters.
-char* write_rounded(const Rounded& r, bool negative, char* out) {
-  if (negative) *out++ = '-';
-  if (r.exponent < -4 || r.exponent >= 15) {
-    out[0] = r.digits[0];
-    out[1] = '.';
-    std::memcpy(out + 2, r.digits + 1, 16);
-    out += r.count == 1 ? 1 : r.count + 1;
-    *out++ = 'E';
-    *out++ = r.exponent < 0 ? '-' : '+';
-    int x = r.exponent < 0 ? -r.exponent : r.exponent;
-    if (x >= 100) {
-      *out++ = static_cast<char>('0' + x / 100);
-      x %= 100;
-    }
-    *out++ = static_cast<char>('0' + x / 10);
-    *out++ = static_cast<char>('0' + x % 10);
-    return out;
-  }
-  if (r.exponent < 0) {  // "0.", up to three zeros, the digits
-    std::memcpy(out, "0.000", 5);
-    out += 1 - r.exponent;
-    std::memcpy(out, r.digits, 16);
-    return out + r.count;
-  }
-  const int whole = r.exponent + 1;
-  std::memcpy(out, r.digits, 16);
-  if (r.count <= whole) {
-    for (int i = r.count; i < whole; ++i) out[i] = '0';
-    return out + whole;
-  }
-  out[whole] = '.';
-  std::memcpy(out + whole + 1, r.digits + whole, 16);
-  return out + r.count + 1;
-}
-
-}  // namespace
-
-char* format_number_to(double value, char* first) {
-  assert(std::isfinite(value));
-  if (value == 0.0) {  // also -0.0: a zero is written "0"
-    *first = '0';
-    return first + 1;
-  }
-  char* end;
-  Rounded rounded;
-  if (round_via_shortest(std::fabs(value), rounded)) {
-    end = write_rounded(rounded, value < 0.0, first);
-  } else {
-    const auto result =
-        std::to_chars(first, first + kFormatBufferSize, value, std::chars_format::general, 15);
-    assert(result.ec == std::errc());
-    end = result.ptr;
-    char* marker = std::find(first, end, 'e');
-    if (marker != end) *marker = 'E';
-  }
-
-  // 1.7976931348623157E+308 rounds to ...232E+308, beyond the double range;
-  // write the largest 15-digit value that still reads back.
-  constexpr std::string_view kTooHigh = "1.79769313486232E+308";
-  const char* digits = *first == '-' ? first + 1 : first;
-  if (std::string_view(digits, static_cast<std::size_t>(end - digits)) == kTooHigh) {
-    end[-6] = '1';
-  }
-  return end;
-}
-
-std::string format_number(double value) {
-  char buffer[kFormatBufferSize];
-  char* end = format_number_to(value, buffer);
-  return std::string(buffer, end);
+  std::string text(buffer, end);
+  const std::size_t marker = text.find('e');
+  if (marker == std::string::npos) return text;
+  text[marker] = 'E';
+  // The largest doubles round to 1.79769313486232E+308, beyond the double
+  // range; they are written as the largest 15-digit value that reads back.
+  if (text.ends_with("1.79769313486232E+308")) text[text.size() - 6] = '1';
+  return text;
 }
 
 }  // namespace core

@@ -39,14 +39,6 @@ std::optional<double> parse_strict(std::string_view text);
 // every text written reads back as a finite number.
 std::string format_number(double value);
 
-// Longest text format_number writes, e.g. "-1.23456789012345E-308".
-inline constexpr std::size_t kFormatBufferSize = 32;
-
-// format_number into a caller's buffer of kFormatBufferSize characters;
-// returns one past the last character of the text (no terminating zero).
-// Characters of the buffer past the text may be overwritten.
-char* format_number_to(double value, char* first);
-
 // Only the empty text is empty: " " and "0" are not.
 constexpr bool is_empty_field(std::string_view text) { return text.empty(); }
 

@@ -5,22 +5,15 @@
 #include <QPushButton>
 #include <utility>
 
-#include "core/cam_timing.h"
+#include "core/commands.h"
 #include "pages/form.h"
-#include "pages/messages.h"
 #include "pages/shell.h"
-#include "pages/text.h"
 
 using form::FieldRole;
 using form::LabelFit;
 using form::onPage;
 
-CamTimingPage::CamTimingPage(Shell& shell, QLineEdit* closingAngleTarget, QLineEdit* durationInUse,
-                             QWidget* parent)
-    : QWidget(parent),
-      shell_(shell),
-      closingAngleTarget_(closingAngleTarget),
-      durationInUse_(durationInUse) {
+CamTimingPage::CamTimingPage(Shell& shell, QWidget* parent) : QWidget(parent), shell_(shell) {
   const QFont title = form::font(13.8, true);
   const QFont heading = form::font(12, true);
   const QFont bold = form::font(9.6, true);
@@ -65,11 +58,10 @@ CamTimingPage::CamTimingPage(Shell& shell, QLineEdit* closingAngleTarget, QLineE
 
   form::label(this, "lab_Int", QStringLiteral("Intake"), onPage({816, 4584, 612, 240}), bold,
               LabelFit::SizeToText);
-  txt_I_Open =
-      form::field(this, "txt_I_Open", onPage({1968, 4536, 780, 300}), fieldFont, FieldRole::Result);
+  form::field(this, "txt_I_Open", onPage({1968, 4536, 780, 300}), fieldFont, FieldRole::Result);
   form::label(this, "lab_BTDC", QStringLiteral("BTDC"), onPage({2856, 4584, 624, 240}), bold,
               LabelFit::SizeToText);
-  txt_I_Close =
+  auto* txt_I_Close =
       form::field(this, "txt_I_Close", onPage({3840, 4536, 780, 360}), bold, FieldRole::Result);
   form::setGreenText(txt_I_Close);
   form::label(this, "lab_ABDC", QStringLiteral("ABDC"), onPage({4752, 4596, 636, 240}), bold,
@@ -77,24 +69,20 @@ CamTimingPage::CamTimingPage(Shell& shell, QLineEdit* closingAngleTarget, QLineE
 
   form::label(this, "lab_Exh", QStringLiteral("Exhaust"), onPage({816, 4932, 816, 240}), bold,
               LabelFit::SizeToText);
-  txt_E_Open =
-      form::field(this, "txt_E_Open", onPage({1968, 4896, 780, 300}), fieldFont, FieldRole::Result);
+  form::field(this, "txt_E_Open", onPage({1968, 4896, 780, 300}), fieldFont, FieldRole::Result);
   form::label(this, "lab_BBTC", QStringLiteral("BBDC"), onPage({2856, 4932, 648, 240}), bold,
               LabelFit::SizeToText);
-  txt_E_Close = form::field(this, "txt_E_Close", onPage({3840, 4896, 780, 300}), fieldFont,
-                            FieldRole::Result);
+  form::field(this, "txt_E_Close", onPage({3840, 4896, 780, 300}), fieldFont, FieldRole::Result);
   form::label(this, "lab_ATC", QStringLiteral("ATDC"), onPage({4752, 4932, 612, 240}), bold,
               LabelFit::SizeToText);
 
   form::label(this, "lab_overlap", QStringLiteral("Overlap"), onPage({816, 5556, 792, 240}), bold,
               LabelFit::SizeToText);
-  txt_overlap = form::field(this, "txt_overlap", onPage({1968, 5532, 780, 300}), fieldFont,
-                            FieldRole::Result);
+  form::field(this, "txt_overlap", onPage({1968, 5532, 780, 300}), fieldFont, FieldRole::Result);
   form::label(this, "lab_adv", QStringLiteral("Total Cam Adv"), onPage({3024, 5556, 1464, 240}),
               bold, LabelFit::SizeToText);
-  txt_ADV =
-      form::field(this, "txt_ADV", onPage({4608, 5532, 780, 300}), fieldFont, FieldRole::Result,
-                  QStringLiteral("A negitive number means cam is retarded"));
+  form::field(this, "txt_ADV", onPage({4608, 5532, 780, 300}), fieldFont, FieldRole::Result,
+              QStringLiteral("A negitive number means cam is retarded"));
 
   const QFont buttonFont = form::font(12, true);
   Com_Go_2 = form::button(this, "Com_Go_2", QStringLiteral("Calculate"),
@@ -112,15 +100,15 @@ CamTimingPage::CamTimingPage(Shell& shell, QLineEdit* closingAngleTarget, QLineE
               onPage({312, 7152, 1812, 192}), small, LabelFit::SizeToText);
 
   form::nameByLabels(this, {{"Lab_int_dur", "txt_i_dur"},
-                           {"Lab_exh_dur", "txt_e_dur"},
-                           {"Lab_LSA", "txt_LSA"},
-                           {"Lab_Lobecenter", "txt_ILC"},
-                           {"lab_BTDC", "txt_I_Open"},
-                           {"lab_ABDC", "txt_I_Close"},
-                           {"lab_ATC", "txt_E_Close"},
-                           {"lab_BBTC", "txt_E_Open"},
-                           {"lab_overlap", "txt_overlap"},
-                           {"lab_adv", "txt_ADV"}});
+                            {"Lab_exh_dur", "txt_e_dur"},
+                            {"Lab_LSA", "txt_LSA"},
+                            {"Lab_Lobecenter", "txt_ILC"},
+                            {"lab_BTDC", "txt_I_Open"},
+                            {"lab_ABDC", "txt_I_Close"},
+                            {"lab_ATC", "txt_E_Close"},
+                            {"lab_BBTC", "txt_E_Open"},
+                            {"lab_overlap", "txt_overlap"},
+                            {"lab_adv", "txt_ADV"}});
   // The column captions say which event a result is; a screen reader hears it too.
   for (const auto& [name, description] :
        {std::pair{"txt_I_Open", "Intake opens, degrees before top dead centre"},
@@ -141,60 +129,13 @@ QList<QWidget*> CamTimingPage::focusOrder() const {
 }
 
 void CamTimingPage::Com_Go_2_Click() {
-  const QString intakeText = txt_i_dur->text();
-  const QString exhaustText = txt_e_dur->text();
-  const QString separationText = txt_LSA->text();
-  const QString centrelineText = txt_ILC->text();
-  if (text::anyEmpty({intakeText, exhaustText, separationText, centrelineText})) {
-    shell_.show_message(messages::kAllInputsRequired);
-    return;
-  }
-
-  const core::CamCard card{
-      .intake_duration = text::value(intakeText),
-      .exhaust_duration = text::value(exhaustText),
-      .lobe_separation = text::value(separationText),
-      .intake_centreline = text::value(centrelineText),
-  };
-  const core::CamIntermediates m = core::cam_intermediates(card);
-  if (m.fault() != core::Fault::none) {
-    shell_.show_message(messages::forFault(m.fault()));
-    return;
-  }
-
-  // Each result is written as soon as it is known; a failing step stops the
-  // command there, so the fields before it show new text and those after it
-  // keep the old.
-  using core::CamEvent;
-  const std::pair<CamEvent, QLineEdit*> results[] = {
-      {CamEvent::advance, txt_ADV},           {CamEvent::intake_opens, txt_I_Open},
-      {CamEvent::intake_closes, txt_I_Close}, {CamEvent::exhaust_closes, txt_E_Close},
-      {CamEvent::exhaust_opens, txt_E_Open},
-  };
-  for (const auto& [event, field] : results) {
-    const core::Checked result = core::cam_event(event, card, m);
-    if (!result.ok()) {
-      shell_.show_message(messages::forFault(result.fault()));
-      return;
-    }
-    form::write(field, text::number(result.value()));
-  }
-
-  // The overlap is summed from the displayed texts so it matches what the
-  // user reads beside it.
-  const double intakeOpens = text::value(txt_I_Open->text());
-  const double exhaustCloses = text::value(txt_E_Close->text());
-  const core::Checked overlap = core::valve_overlap(exhaustCloses, intakeOpens);
-  if (!overlap.ok()) {
-    shell_.show_message(messages::forFault(overlap.fault()));
-    return;
-  }
-  form::write(txt_overlap, text::number(overlap.value()));
-
-  // Hand-over: page 0 gets the closing angle exactly as shown here, the
-  // strip the intake duration exactly as typed.
-  form::write(closingAngleTarget_, txt_I_Close->text());
-  form::write(durationInUse_, txt_i_dur->text());
+  form::carryOut(core::calculate_cam_timing({
+                     .intake_duration = form::fieldText(txt_i_dur),
+                     .exhaust_duration = form::fieldText(txt_e_dur),
+                     .lobe_separation = form::fieldText(txt_LSA),
+                     .intake_centreline = form::fieldText(txt_ILC),
+                 }),
+                 window(), shell_);
 }
 
 void CamTimingPage::Com_Clear_2_Click() {

@@ -13,11 +13,7 @@ class CamTimingPage : public QWidget {
   Q_OBJECT
 
  public:
-  // closingAngleTarget: page 0's txt_IVA, which receives the intake closing
-  // angle; durationInUse: the strip's Txt_AID_a, which receives the intake
-  // duration as typed.
-  CamTimingPage(Shell& shell, QLineEdit* closingAngleTarget, QLineEdit* durationInUse,
-                QWidget* parent = nullptr);
+  explicit CamTimingPage(Shell& shell, QWidget* parent = nullptr);
 
   // The page's tab stops, in order.
   QList<QWidget*> focusOrder() const;
@@ -29,20 +25,11 @@ class CamTimingPage : public QWidget {
 
  private:
   Shell& shell_;
-  QLineEdit* closingAngleTarget_;
-  QLineEdit* durationInUse_;
 
   QLineEdit* txt_i_dur;
   QLineEdit* txt_e_dur;
   QLineEdit* txt_LSA;
   QLineEdit* txt_ILC;
-
-  QLineEdit* txt_ADV;
-  QLineEdit* txt_I_Open;
-  QLineEdit* txt_I_Close;
-  QLineEdit* txt_E_Close;
-  QLineEdit* txt_E_Open;
-  QLineEdit* txt_overlap;
 
   QPushButton* Com_Go_2;
   QPushButton* Com_Clear_2;

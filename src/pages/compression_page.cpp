@@ -8,11 +8,9 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "core/compression.h"
+#include "core/commands.h"
 #include "pages/form.h"
-#include "pages/messages.h"
 #include "pages/shell.h"
-#include "pages/text.h"
 
 using form::FieldRole;
 using form::LabelFit;
@@ -84,10 +82,10 @@ CompressionPage::CompressionPage(Shell& shell, const QLineEdit* crankStroke,
   opt_dome = form::optionButton(this, "opt_dome", QStringLiteral("Dome"),
                                 onPage({3216, 3852, 1236, 240}), bold);
   // One exclusive group; neither is selected until the user picks one.
-  pistonType_ = new QButtonGroup(this);
-  pistonType_->setExclusive(true);
-  pistonType_->addButton(opt_FD);
-  pistonType_->addButton(opt_dome);
+  auto* pistonType = new QButtonGroup(this);
+  pistonType->setExclusive(true);
+  pistonType->addButton(opt_FD);
+  pistonType->addButton(opt_dome);
 
   form::label(this, "lab_pvol", QStringLiteral("Dish/ValveRelief/Dome Volume [positive cc]"),
               onPage({600, 4200, 4440, 240}), bold, LabelFit::SizeToText);
@@ -97,22 +95,20 @@ CompressionPage::CompressionPage(Shell& shell, const QLineEdit* crankStroke,
 
   form::label(this, "Label1", QStringLiteral("Quench Distance"), onPage({600, 4872, 1740, 240}),
               bold, LabelFit::SizeToText);
-  txt_quench =
-      form::field(this, "txt_quench", onPage({5352, 4848, 876, 288}), entry, FieldRole::Result);
+  form::field(this, "txt_quench", onPage({5352, 4848, 876, 288}), entry, FieldRole::Result);
 
   form::label(this, "lab_DispIN", QStringLiteral("Displacement [Cubic Inches]"),
               onPage({600, 5208, 2892, 240}), bold, LabelFit::SizeToText);
-  txt_DispIN =
-      form::field(this, "txt_DispIN", onPage({5352, 5184, 876, 288}), entry, FieldRole::Result);
+  form::field(this, "txt_DispIN", onPage({5352, 5184, 876, 288}), entry, FieldRole::Result);
 
   form::label(this, "lab_dispCC", QStringLiteral("Displacement [liter]"),
               onPage({600, 5544, 1992, 240}), bold, LabelFit::SizeToText);
-  txt_DispCC =
-      form::field(this, "txt_DispCC", onPage({5352, 5520, 876, 288}), entry, FieldRole::Result);
+  form::field(this, "txt_DispCC", onPage({5352, 5520, 876, 288}), entry, FieldRole::Result);
 
-  lab_CR1 = form::label(this, "lab_CR1", QStringLiteral("Calculated Static Compression Ratio"),
-                        onPage({600, 5904, 3696, 240}), bold, LabelFit::SizeToText);
-  txt_CR1 = form::field(this, "txt_CR1", onPage({5352, 5880, 876, 360}), bold, FieldRole::Result);
+  form::label(this, "lab_CR1", QStringLiteral("Calculated Static Compression Ratio"),
+              onPage({600, 5904, 3696, 240}), bold, LabelFit::SizeToText);
+  auto* txt_CR1 =
+      form::field(this, "txt_CR1", onPage({5352, 5880, 876, 360}), bold, FieldRole::Result);
   form::setGreenText(txt_CR1);
 
   com_go3 = form::button(this, "com_go3", QStringLiteral("Calculate"),
@@ -157,78 +153,25 @@ QList<QWidget*> CompressionPage::focusOrder() const {
 }
 
 void CompressionPage::com_go3_Click() {
-  const QString cylindersText = txt_cyl->text();
-  const QString boreText = txt_bore->text();
-  const QString strokeText = txt_stroke3->text();
-  const QString chamberText = txt_CCvol->text();
-  const QString gasketThicknessText = txt_gast->text();
-  const QString gasketBoreText = txt_gasb->text();
-  const QString deckText = txt_deck->text();
-  const QString pistonText = txt_pvol->text();
-  if (text::anyEmpty({cylindersText, boreText, strokeText, chamberText, gasketThicknessText,
-                      gasketBoreText, deckText, pistonText})) {
-    shell_.show_message(messages::kAllInputsRequired);
-    return;
-  }
-
-  const core::Checked cylinders = text::value(cylindersText);
-  const core::Checked bore = text::value(boreText);
-  const core::Checked stroke = text::value(strokeText);
-  const core::Checked chamber = text::value(chamberText);
-  const core::Checked gasketThickness = text::value(gasketThicknessText);
-  const core::Checked gasketBore = text::value(gasketBoreText);
-  const core::Checked deck = text::value(deckText);
-  const core::Checked piston = text::value(pistonText);
-
-  // Every step is checked where it stands, so a failure stops the command
-  // with the fields before it written and those after it untouched.
-  auto failed = [this](const core::Checked& step) {
-    if (step.ok()) return false;
-    // The ratio is the only division by a computed value.
-    shell_.show_message(step.fault() == core::Fault::division_by_zero
-                            ? messages::kZeroClearance
-                            : messages::forFault(step.fault()));
-    return true;
-  };
-
-  const core::Checked chamberAndPiston =
-      core::chamber_and_piston_volume(chamber, piston, opt_dome->isChecked());
-  if (failed(chamberAndPiston)) return;
-  const core::Checked swept = core::swept_volume(bore, stroke);
-  if (failed(swept)) return;
-  const core::Checked cubicInches = core::displacement(swept, cylinders);
-  if (failed(cubicInches)) return;
-  form::write(txt_DispIN, text::number(cubicInches.value()));
-
-  // The litres follow the cubic inches as displayed.
-  const core::Checked litres = core::litres(text::value(txt_DispIN->text()));
-  if (failed(litres)) return;
-  form::write(txt_DispCC, text::number(litres.value()));
-
-  const core::Checked gasket = core::gasket_volume(gasketBore, gasketThickness);
-  if (failed(gasket)) return;
-  const core::Checked deckVolume = core::deck_volume(bore, deck);
-  if (failed(deckVolume)) return;
-  const core::Checked ratio =
-      core::compression_ratio(core::total_volume(swept, chamberAndPiston, gasket, deckVolume),
-                              core::clearance_volume(chamberAndPiston, gasket, deckVolume));
-  if (failed(ratio)) return;
-  form::write(txt_CR1, text::number(ratio.value()));
-
-  const core::Checked quench = core::quench_distance(deck, gasketThickness);
-  if (failed(quench)) return;
-  form::write(txt_quench, text::number(quench.value()));
-
-  // The caption tells which stroke the box brought over at this Calculate,
-  // whatever has been typed into the stroke field since.
-  form::setCaption(lab_CR1, Chk_dst1->isChecked()
-                                ? QStringLiteral("Calculated Dynamic Compression Ratio")
-                                : QStringLiteral("Calculated Static Compression Ratio"));
+  form::carryOut(core::calculate_compression({
+                     .cylinders = form::fieldText(txt_cyl),
+                     .bore = form::fieldText(txt_bore),
+                     .stroke = form::fieldText(txt_stroke3),
+                     .chamber = form::fieldText(txt_CCvol),
+                     .gasket_thickness = form::fieldText(txt_gast),
+                     .gasket_bore = form::fieldText(txt_gasb),
+                     .deck = form::fieldText(txt_deck),
+                     .piston = form::fieldText(txt_pvol),
+                     .dome = opt_dome->isChecked(),
+                     .dynamic_stroke = Chk_dst1->isChecked(),
+                 }),
+                 window(), shell_);
 }
 
 void CompressionPage::Chk_dst1_Click() {
-  form::write(txt_stroke3, crankStroke_->text());
-  if (Chk_dst1->isChecked()) form::write(txt_stroke3, dynamicStroke_->text());
+  form::carryOut(core::transfer_stroke(Chk_dst1->isChecked(), form::fieldText(crankStroke_),
+                                       form::fieldText(dynamicStroke_)),
+                 window(), shell_);
 }
 
 void CompressionPage::com_clear3_Click() {

@@ -3,9 +3,7 @@
 #include <QList>
 #include <QWidget>
 
-class QButtonGroup;
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -48,12 +46,6 @@ class CompressionPage : public QWidget {
   QCheckBox* Chk_dst1;
   QRadioButton* opt_FD;
   QRadioButton* opt_dome;
-  QButtonGroup* pistonType_;
-  QLineEdit* txt_quench;
-  QLineEdit* txt_DispIN;
-  QLineEdit* txt_DispCC;
-  QLabel* lab_CR1;
-  QLineEdit* txt_CR1;
   QPushButton* com_go3;
   QPushButton* com_clear3;
   QPushButton* com_exit_3;

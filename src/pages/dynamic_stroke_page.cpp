@@ -4,19 +4,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/dynamic_stroke.h"
-#include "core/numeric_text.h"
+#include "core/commands.h"
 #include "pages/form.h"
-#include "pages/messages.h"
 #include "pages/shell.h"
-#include "pages/text.h"
 
 using form::FieldRole;
 using form::LabelFit;
 using form::onPage;
 
-DynamicStrokePage::DynamicStrokePage(Shell& shell, QLineEdit* closingAngleInUse, QWidget* parent)
-    : QWidget(parent), shell_(shell), closingAngleInUse_(closingAngleInUse) {
+DynamicStrokePage::DynamicStrokePage(Shell& shell, QWidget* parent)
+    : QWidget(parent), shell_(shell) {
   const QFont title = form::font(13.8, true);
   const QFont heading = form::font(12, true);
   const QFont bold = form::font(9.6, true);
@@ -83,10 +80,10 @@ DynamicStrokePage::DynamicStrokePage(Shell& shell, QLineEdit* closingAngleInUse,
               onPage({4668, 6936, 1716, 192}), small, LabelFit::SizeToText);
 
   form::nameByLabels(this, {{"Lab_Stroke", "txt_Stroke"},
-                           {"Lab_rod_length", "txt_rod"},
-                           {"Lab_Valve_angle", "txt_IVA"},
-                           {"Lab_DST", "Txt_DST"},
-                           {"Lab_dist", "Txt_BDC"}});
+                            {"Lab_rod_length", "txt_rod"},
+                            {"Lab_Valve_angle", "txt_IVA"},
+                            {"Lab_DST", "Txt_DST"},
+                            {"Lab_dist", "Txt_BDC"}});
 
   connect(Com_go, &QPushButton::clicked, this, &DynamicStrokePage::Com_go_Click);
   connect(Com_clear, &QPushButton::clicked, this, &DynamicStrokePage::Com_clear_Click);
@@ -98,48 +95,12 @@ QList<QWidget*> DynamicStrokePage::focusOrder() const {
 }
 
 void DynamicStrokePage::Com_go_Click() {
-  const QString strokeText = txt_Stroke->text();
-  const QString angleText = txt_IVA->text();
-  const QString rodText = txt_rod->text();
-  if (text::anyEmpty({strokeText, angleText, rodText})) {
-    shell_.show_message(messages::kAllInputsRequired);
-    return;
-  }
-
-  const double angle = text::value(angleText);
-  if (angle < core::kMinClosingAngle || angle > core::kMaxClosingAngle) {
-    shell_.show_message(messages::kClosingAngleRange);
-    return;
-  }
-
-  // The angle is read a second time, strictly: "60 deg" passes the range
-  // check by its leading number but is no angle to compute with.
-  const std::optional<double> degrees = text::strict(angleText);
-  if (!degrees) {
-    shell_.show_message(messages::kClosingAngleNotANumber);
-    return;
-  }
-  const core::Checked theta = core::closing_angle_radians(*degrees);
-  const core::Checked stroke = text::value(strokeText);
-  const core::Checked rod = text::value(rodText);
-
-  const core::Checked dst = core::dynamic_stroke_length(stroke, rod, theta);
-  if (!dst.ok()) {
-    shell_.show_message(dst.fault() == core::Fault::invalid ? messages::kRodTooShort
-                                                            : messages::forFault(dst.fault()));
-    return;
-  }
-  form::write(Txt_DST, text::number(dst.value()));
-
-  // The distance from BDC uses the dynamic stroke length as displayed.
-  const core::Checked bdc = core::distance_from_bdc(stroke, text::value(Txt_DST->text()));
-  if (!bdc.ok()) {
-    shell_.show_message(messages::forFault(bdc.fault()));
-    return;
-  }
-  form::write(Txt_BDC, text::number(bdc.value()));
-
-  form::write(closingAngleInUse_, txt_IVA->text());
+  form::carryOut(core::calculate_dynamic_stroke({
+                     .stroke = form::fieldText(txt_Stroke),
+                     .rod = form::fieldText(txt_rod),
+                     .closing_angle = form::fieldText(txt_IVA),
+                 }),
+                 window(), shell_);
 }
 
 void DynamicStrokePage::Com_clear_Click() {

@@ -13,11 +13,9 @@ class DynamicStrokePage : public QWidget {
   Q_OBJECT
 
  public:
-  // closingAngleInUse: the window's strip field that shows the angle last used.
-  DynamicStrokePage(Shell& shell, QLineEdit* closingAngleInUse, QWidget* parent = nullptr);
+  explicit DynamicStrokePage(Shell& shell, QWidget* parent = nullptr);
 
   QLineEdit* crankStrokeField() const { return txt_Stroke; }
-  QLineEdit* closingAngleField() const { return txt_IVA; }
   QLineEdit* dynamicStrokeField() const { return Txt_DST; }
   // The page's tab stops, in order.
   QList<QWidget*> focusOrder() const;
@@ -29,7 +27,6 @@ class DynamicStrokePage : public QWidget {
 
  private:
   Shell& shell_;
-  QLineEdit* closingAngleInUse_;
   QLineEdit* txt_Stroke;
   QLineEdit* txt_rod;
   QLineEdit* txt_IVA;

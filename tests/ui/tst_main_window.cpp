@@ -91,7 +91,6 @@ class TestMainWindow : public QObject {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(helpAction).center());
     QCOMPARE(w->messages.texts, (QStringList{QString::fromStdString(help::about_text()),
                                              QString::fromStdString(help::help_text())}));
-    QCOMPARE(w->messages.titles, (QStringList{"Velmora", "Velmora"}));
   }
 
   void altKeysRunTheMenuCommands() {
@@ -139,36 +138,6 @@ class TestMainWindow : public QObject {
     QCOMPARE(w->text("txt_Stroke"), "3.48");
     QVERIFY(w->text("Txt_DST").isEmpty());
     QVERIFY(w->messages.texts.isEmpty());
-  }
-
-  // Start-up builds only the page in front; the others are built the first
-  // time they come to the front, by a click or a key, in their design state,
-  // running nothing, and the Tab key takes them in.
-  void pagesAreBuiltWhenFirstShown() {
-    RecordingSink messages;
-    MainWindow window(messages, [] {});
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QVERIFY(window.findChild<QLineEdit*>("txt_cyl") == nullptr);
-    QVERIFY(window.findChild<QLineEdit*>("txt_i_dur") == nullptr);
-    window.findChild<QLineEdit*>("txt_Stroke")->setText("3.48");
-
-    QTabBar* bar = window.tabControl()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
-    auto* cylinders = window.findChild<QLineEdit*>("txt_cyl");
-    QVERIFY(cylinders != nullptr && cylinders->isVisible());
-    QCOMPARE(cylinders->text(), "8");
-    bar->setFocus();
-    QTest::keyClick(bar, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), cylinders);
-
-    QTest::keyClick(cylinders, Qt::Key_PageUp, Qt::ControlModifier);
-    auto* intake = window.findChild<QLineEdit*>("txt_i_dur");
-    QVERIFY(intake != nullptr && intake->isVisible());
-    QCOMPARE(QApplication::focusWidget(), intake);
-    QCOMPARE(window.findChild<QLineEdit*>("txt_Stroke")->text(), "3.48");
-    QVERIFY(messages.texts.isEmpty());
   }
 
   void stripStaysVisibleOnEveryPage() {

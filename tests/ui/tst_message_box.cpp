@@ -5,6 +5,7 @@
 #include <QProxyStyle>
 #include <QTimer>
 
+#include "app/desktop_shell.h"
 #include "ui_support.h"
 
 namespace {
@@ -39,8 +40,8 @@ class TestMessageBox : public QObject {
     if (buttonIcons) QApplication::setStyle(new ButtonIconStyle);
     QWidget parent;
     parent.show();
-    MessageBoxSink sink;
-    sink.setParentWindow(&parent);
+    DesktopShell shell;
+    shell.setWindow(&parent);
 
     QString title, text, shown, copied;
     QList<QIcon> buttonIconsShown;
@@ -51,7 +52,8 @@ class TestMessageBox : public QObject {
       title = box->windowTitle();
       text = box->text();
       icon = box->icon();
-      for (QAbstractButton* b : box->findChildren<QAbstractButton*>()) buttonIconsShown << b->icon();
+      for (QAbstractButton* b : box->findChildren<QAbstractButton*>())
+        buttonIconsShown << b->icon();
       // What the label shows, as a user would select it.
       auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
       QVERIFY(label != nullptr);
@@ -63,12 +65,13 @@ class TestMessageBox : public QObject {
       QTest::keyClick(box, Qt::Key_Return);
     });
     // Qt guesses rich text from the first line only, so the markup stands there.
-    sink.show("Velmora", "first <b>line</b>\rsecond line");
+    shell.show_message("first <b>line</b>\rsecond line");
 
     QCOMPARE(title, "Velmora");
     // A carriage return is a line break; markup is shown as typed.
     QCOMPARE(text, "first <b>line</b>\nsecond line");
-    QCOMPARE(shown, QStringLiteral("first <b>line</b>") + QChar::ParagraphSeparator + "second line");
+    QCOMPARE(shown,
+             QStringLiteral("first <b>line</b>") + QChar::ParagraphSeparator + "second line");
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttonIconsShown.size(), 1);
     QVERIFY(buttonIconsShown.first().isNull());

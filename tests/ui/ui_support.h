@@ -11,33 +11,28 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/message_sink.h"
 #include "app/tab_control.h"
 #include "pages/form.h"
+#include "pages/shell.h"
 
-// Keeps every message instead of showing a modal box.
-class RecordingSink : public MessageSink {
+// Keeps every message instead of showing a modal box, and counts the
+// requests to end the program.
+class RecordingShell : public Shell {
  public:
-  void show(const QString& title, const QString& text) override {
-    titles << title;
-    texts << text;
-  }
-  QStringList titles;
+  void show_message(const QString& text) override { texts << text; }
+  void end_program() override { ++endRequests; }
   QStringList texts;
+  int endRequests = 0;
 };
 
 // A real main window, shown offscreen, with recorded messages and an Exit
 // that only counts.
 struct WindowUnderTest {
-  RecordingSink messages;
-  int endRequests = 0;
+  RecordingShell messages;
   std::unique_ptr<MainWindow> window;
 
   WindowUnderTest() {
-    window = std::make_unique<MainWindow>(messages, [this] { ++endRequests; });
-    // The tests look for controls on every page from the start; the window
-    // builds a page only when it first comes to the front.
-    window->tabControl()->buildEveryPage();
+    window = std::make_unique<MainWindow>(messages);
     window->show();
     QApplication::setActiveWindow(window.get());
     if (!QTest::qWaitForWindowExposed(window.get())) qWarning("window not exposed");

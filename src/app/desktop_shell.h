@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPointer>
+
+#include "pages/shell.h"
+
+class QWidget;
+
+// The program's own shell: a modal QMessageBox titled "Velmora", with one
+// OK button and no icon, and an end that quits the event loop.
+class DesktopShell : public Shell {
+ public:
+  static inline const QString kApplicationTitle = QStringLiteral("Velmora");
+
+  // The window the boxes are modal to.
+  void setWindow(QWidget* window) { window_ = window; }
+  void show_message(const QString& text) override;
+  void end_program() override;
+
+ private:
+  QPointer<QWidget> window_;
+};
