@@ -1,0 +1,28 @@
+#!/bin/sh
+# Velmora started on a display that is not there says so in one line and
+# exits with 1, instead of Qt's abort with advice to reinstall.
+#   start_without_display.sh VELMORA
+velmora=$1
+failed=0
+
+expect_one_line() {
+  what=$1
+  shift
+  output=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$@" "$velmora" 2>&1 </dev/null)
+  status=$?
+  lines=$(printf '%s\n' "$output" | wc -l)
+  case "$output" in
+    "velmora: cannot open a window on the display ("*) ;;
+    *) lines=0 ;;
+  esac
+  if [ "$status" -ne 1 ] || [ "$lines" -ne 1 ]; then
+    echo "$what: exit status $status, output:"
+    printf '%s\n' "$output"
+    failed=1
+  fi
+}
+
+expect_one_line "X server not running" DISPLAY=:9999
+expect_one_line "Wayland compositor not running" WAYLAND_DISPLAY=velmora-no-such-display \
+  XDG_SESSION_TYPE=wayland
+exit $failed
