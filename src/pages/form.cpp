@@ -42,61 +42,76 @@ QFont windowFont() { return font(8.0, false); }
 
 namespace {
 
+// Names a new control after its control name and puts it in its box.
 template <typename Widget>
-Widget* make(QWidget* parent, const char* name, const QRect& box, const QFont& f) {
-  auto* w = new Widget(parent);
+Widget* place(Widget* w, const char* name, const QRect& box, const QFont& f) {
   w->setObjectName(QString::fromLatin1(name));
   w->setFont(f);
   w->setGeometry(box);
   return w;
 }
 
-const char* const kFitProperty = "velmoraLabelFit";
-const char* const kDesignedBoxProperty = "velmoraDesignedBox";
-
-void applyFit(QLabel* l) {
-  const auto fit = static_cast<LabelFit>(l->property(kFitProperty).toInt());
-  const QRect box = l->property(kDesignedBoxProperty).toRect();
-  switch (fit) {
-    case LabelFit::SizeToText:
-      l->adjustSize();
-      l->move(box.topLeft());
-      break;
-    case LabelFit::SizeToTextCentred: {
-      l->adjustSize();
-      l->move(box.center().x() - l->width() / 2, box.top());
-      break;
-    }
-    case LabelFit::WrapInBox:
-      l->setGeometry(box);
-      break;
-    case LabelFit::WrapAndGrow:
-      l->setGeometry(box.left(), box.top(), box.width(),
-                     std::max(box.height(), l->heightForWidth(box.width())));
-      break;
-  }
+template <typename Widget>
+Widget* make(QWidget* parent, const char* name, const QRect& box, const QFont& f) {
+  return place(new Widget(parent), name, box, f);
 }
+
+// A label that fits its caption when it is first shown, and again when the
+// caption changes: the captions of the pages not in front are measured only
+// when the user brings a page there, as Qt's layouts do it.
+class Label : public QLabel {
+ public:
+  Label(QWidget* parent, LabelFit fit, const QRect& box) : QLabel(parent), fit_(fit), box_(box) {}
+
+  void fit() {
+    switch (fit_) {
+      case LabelFit::SizeToText:
+        adjustSize();
+        move(box_.topLeft());
+        break;
+      case LabelFit::SizeToTextCentred:
+        adjustSize();
+        move(box_.center().x() - width() / 2, box_.top());
+        break;
+      case LabelFit::WrapInBox:
+        setGeometry(box_);
+        break;
+      case LabelFit::WrapAndGrow:
+        setGeometry(box_.left(), box_.top(), box_.width(),
+                    std::max(box_.height(), heightForWidth(box_.width())));
+        break;
+    }
+    fitted_ = true;
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (!fitted_) fit();
+    QLabel::showEvent(event);
+  }
+
+ private:
+  LabelFit fit_;
+  QRect box_;
+  bool fitted_ = false;
+};
 
 }  // namespace
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, const QRect& box,
               const QFont& f, LabelFit fit) {
-  auto* l = make<QLabel>(parent, name, box, f);
+  auto* l = place(new Label(parent, fit, box), name, box, f);
   l->setTextFormat(Qt::PlainText);
   l->setText(caption);
-  const bool wraps = fit == LabelFit::WrapInBox || fit == LabelFit::WrapAndGrow;
-  l->setWordWrap(wraps);
-  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  if (fit == LabelFit::SizeToTextCentred) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  l->setProperty(kFitProperty, static_cast<int>(fit));
-  l->setProperty(kDesignedBoxProperty, box);
-  applyFit(l);
+  l->setWordWrap(fit == LabelFit::WrapInBox || fit == LabelFit::WrapAndGrow);
+  l->setAlignment(fit == LabelFit::SizeToTextCentred ? Qt::AlignHCenter | Qt::AlignTop
+                                                     : Qt::AlignLeft | Qt::AlignTop);
   return l;
 }
 
 void setCaption(QLabel* l, const QString& caption) {
   l->setText(caption);
-  applyFit(l);
+  if (auto* fitted = dynamic_cast<Label*>(l)) fitted->fit();
 }
 
 QLineEdit* field(QWidget* parent, const char* name, const QRect& box, const QFont& f,
