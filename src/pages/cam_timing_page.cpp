@@ -135,7 +135,7 @@ void CamTimingPage::Com_Go_2_Click() {
                      .lobe_separation = form::fieldText(txt_LSA),
                      .intake_centreline = form::fieldText(txt_ILC),
                  }),
-                 window(), shell_);
+                 this, shell_);
 }
 
 void CamTimingPage::Com_Clear_2_Click() {

@@ -165,13 +165,13 @@ void CompressionPage::com_go3_Click() {
                      .dome = opt_dome->isChecked(),
                      .dynamic_stroke = Chk_dst1->isChecked(),
                  }),
-                 window(), shell_);
+                 this, shell_);
 }
 
 void CompressionPage::Chk_dst1_Click() {
   form::carryOut(core::transfer_stroke(Chk_dst1->isChecked(), form::fieldText(crankStroke_),
                                        form::fieldText(dynamicStroke_)),
-                 window(), shell_);
+                 this, shell_);
 }
 
 void CompressionPage::com_clear3_Click() {

@@ -100,7 +100,7 @@ void DynamicStrokePage::Com_go_Click() {
                      .rod = form::fieldText(txt_rod),
                      .closing_angle = form::fieldText(txt_IVA),
                  }),
-                 window(), shell_);
+                 this, shell_);
 }
 
 void DynamicStrokePage::Com_clear_Click() {

@@ -156,17 +156,20 @@ void setWhiteBackground(QLineEdit* e) { pinColours(e, Qt::black, Qt::white); }
 
 std::u16string fieldText(const QLineEdit* field) { return field->text().toStdU16String(); }
 
-void carryOut(const core::Outcome& outcome, QWidget* window, Shell& shell) {
+void carryOut(const core::Outcome& outcome, QWidget* page, Shell& shell) {
   for (const core::Write& w : outcome.writes) {
     const QString name =
         QString::fromLatin1(w.control.data(), static_cast<qsizetype>(w.control.size()));
+    // Most controls a command writes are on its own page, the others in the window.
+    QWidget* control = page->findChild<QWidget*>(name);
+    if (control == nullptr) control = page->window()->findChild<QWidget*>(name);
     const QString text = QString::fromStdU16String(w.text);
-    if (auto* field = window->findChild<QLineEdit*>(name)) {
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
       write(field, text);
-    } else if (auto* caption = window->findChild<QLabel*>(name)) {
+    } else if (auto* caption = qobject_cast<QLabel*>(control)) {
       setCaption(caption, text);
     } else {
-      Q_ASSERT_X(false, "form::carryOut", "no control of that name");
+      Q_ASSERT_X(false, "form::carryOut", "no field or label of that name");
     }
   }
   if (!outcome.message.empty()) {

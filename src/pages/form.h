@@ -78,10 +78,11 @@ void setWhiteBackground(QLineEdit* field);
 
 // A field's text as the commands take it.
 std::u16string fieldText(const QLineEdit* field);
-// Carries out what a command decided: each text goes into the window's
-// control of that name, in order (a field's text with write(), a label's
-// caption with setCaption()), then the message shows, if there is one.
-void carryOut(const core::Outcome& outcome, QWidget* window, Shell& shell);
+// Carries out what a page's command decided: each text goes into the
+// control of that name, on the page or elsewhere in its window, in order (a
+// field's text with write(), a label's caption with setCaption()), then the
+// message shows, if there is one.
+void carryOut(const core::Outcome& outcome, QWidget* page, Shell& shell);
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
                     const QFont& font);
