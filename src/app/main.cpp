@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QFontDatabase>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -59,9 +61,11 @@ int main(int argc, char** argv) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // The window's font is the program's font: a field lays out its empty
   // text in the application font before it takes its own, so the desktop's
-  // font would otherwise be loaded at start-up for nothing. Message boxes and
-  // tooltips take it too, matching the window.
+  // font would otherwise be loaded at start-up for nothing. The design fixes
+  // the fonts of the window's controls only: tooltips, like message boxes,
+  // keep the desktop's.
   QApplication::setFont(form::windowFont());
+  QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 
   DesktopShell shell;
   MainWindow window(shell);

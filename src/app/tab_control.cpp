@@ -83,12 +83,19 @@ QWidget* TabControl::currentPage() const { return stack_->currentWidget(); }
 void TabControl::setCurrentIndex(int index) { bar_->setCurrentIndex(index); }
 
 void TabControl::paintEvent(QPaintEvent*) {
+  // The frame as a QTabWidget draws it: its top edge runs under the strip
+  // by the style's overlap, where the tab in front covers it and so joins
+  // its page. Inside the frame the page has the button face.
   QStylePainter painter(this);
   QStyleOptionTabWidgetFrame frame;
   frame.initFrom(this);
-  frame.rect = stack_->geometry();
   frame.shape = QTabBar::RoundedNorth;
+  frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
   frame.tabBarSize = bar_->size();
   frame.tabBarRect = bar_->geometry();
+  frame.selectedTabRect = bar_->tabRect(bar_->currentIndex());
+  const QRect contents = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &frame, this);
+  frame.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &frame, this);
   painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+  painter.fillRect(contents, palette().button());
 }

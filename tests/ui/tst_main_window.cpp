@@ -61,6 +61,20 @@ class TestMainWindow : public QObject {
       closed = closed || line > shot.width() * 9 / 10;
     }
     QVERIFY(closed);
+    // Inside the frame, on the page and behind its captions, the button
+    // face; no frame line runs between the tab in front and its page.
+    const QColor buttonFace = tabs->palette().color(QPalette::Button);
+    QCOMPARE(inside, buttonFace);
+    QLabel* caption = w->find<QLabel>("Lab_Inputs");
+    QCOMPARE(QColor(mostCommon(colourCounts(
+                 shot, QRect(caption->mapTo(tabs, QPoint(0, 0)), caption->size())))),
+             buttonFace);
+    bool lineUnderTheOthers = false;
+    for (int y = bar->height() - 3; y < pageBox.top() + 3; ++y) {
+      QVERIFY(qGray(shot.pixel(bar->tabRect(0).center().x(), y)) >= qGray(buttonFace.rgb()));
+      lineUnderTheOthers |= qGray(shot.pixel(bar->tabRect(1).center().x(), y)) < 200;
+    }
+    QVERIFY(lineUnderTheOthers);
   }
 
   void captionsFitTheirBoxes() {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/desktop_shell.h"
+#include "help/help_texts.h"
 #include "ui_support.h"
 
 namespace {
@@ -85,6 +86,24 @@ class TestMessageBox : public QObject {
              "---------------------------\n"
              "OK\n"
              "---------------------------\n");
+  }
+
+  // Help and About, in the desktop's font: no line of theirs wraps, so none
+  // leaves a word alone and About stays two lines.
+  void longTextsKeepTheirLines() {
+    for (const std::string& text : {help::help_text(), help::about_text()}) {
+      QStringList wrapped;
+      QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        for (const QString& line : label->text().split(QLatin1Char('\n'))) {
+          if (label->fontMetrics().horizontalAdvance(line) > label->width()) wrapped << line;
+        }
+        box->accept();
+      });
+      DesktopShell().show_message(QString::fromStdString(text));
+      QVERIFY2(wrapped.isEmpty(), qPrintable(wrapped.join(QLatin1Char('|'))));
+    }
   }
 };
 
