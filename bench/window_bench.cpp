@@ -29,6 +29,7 @@ namespace {
 class CountingShell : public Shell {
  public:
   void show_message(const QString&) override { ++count; }
+  void announce(const QString&) override {}
   void end_program() override {}
   int count = 0;
 };

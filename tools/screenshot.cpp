@@ -22,6 +22,7 @@ namespace {
 class NoMessages : public Shell {
  public:
   void show_message(const QString&) override {}
+  void announce(const QString&) override {}
   void end_program() override {}
 };
 

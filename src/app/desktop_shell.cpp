@@ -11,6 +11,17 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "app/announcer.h"
+
+void DesktopShell::setWindow(QWidget* window) {
+  window_ = window;
+  announcer_ = new Announcer(window);
+}
+
+void DesktopShell::announce(const QString& text) {
+  if (announcer_) announcer_->say(text);
+}
+
 void DesktopShell::show_message(const QString& text) {
   const QString shown = QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
   QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, shown, QMessageBox::Ok, window_);

@@ -53,6 +53,8 @@ MainWindow::MainWindow(Shell& shell, QWidget* parent) : QMainWindow(parent), she
   tab_Dst->addPage(camTimingPage_, QStringLiteral("Cam Timing and Overlap Calculator"));
   tab_Dst->addPage(compressionPage_, QStringLiteral("Compression Ratio Calculator"));
   tab_Dst->setCurrentIndex(0);
+  connect(tab_Dst, &TabControl::pageToAnnounce, this,
+          [this](const QString& caption) { shell_.announce(caption); });
 
   buildMenu();
   chainFocus();

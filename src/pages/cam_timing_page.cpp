@@ -58,10 +58,11 @@ CamTimingPage::CamTimingPage(Shell& shell, QWidget* parent) : QWidget(parent), s
 
   form::label(this, "lab_Int", QStringLiteral("Intake"), onPage({816, 4584, 612, 240}), bold,
               LabelFit::SizeToText);
-  form::field(this, "txt_I_Open", onPage({1968, 4536, 780, 300}), fieldFont, FieldRole::Result);
+  txt_I_Open =
+      form::field(this, "txt_I_Open", onPage({1968, 4536, 780, 300}), fieldFont, FieldRole::Result);
   form::label(this, "lab_BTDC", QStringLiteral("BTDC"), onPage({2856, 4584, 624, 240}), bold,
               LabelFit::SizeToText);
-  auto* txt_I_Close =
+  txt_I_Close =
       form::field(this, "txt_I_Close", onPage({3840, 4536, 780, 360}), bold, FieldRole::Result);
   form::setGreenText(txt_I_Close);
   form::label(this, "lab_ABDC", QStringLiteral("ABDC"), onPage({4752, 4596, 636, 240}), bold,
@@ -69,20 +70,24 @@ CamTimingPage::CamTimingPage(Shell& shell, QWidget* parent) : QWidget(parent), s
 
   form::label(this, "lab_Exh", QStringLiteral("Exhaust"), onPage({816, 4932, 816, 240}), bold,
               LabelFit::SizeToText);
-  form::field(this, "txt_E_Open", onPage({1968, 4896, 780, 300}), fieldFont, FieldRole::Result);
+  txt_E_Open =
+      form::field(this, "txt_E_Open", onPage({1968, 4896, 780, 300}), fieldFont, FieldRole::Result);
   form::label(this, "lab_BBTC", QStringLiteral("BBDC"), onPage({2856, 4932, 648, 240}), bold,
               LabelFit::SizeToText);
-  form::field(this, "txt_E_Close", onPage({3840, 4896, 780, 300}), fieldFont, FieldRole::Result);
+  txt_E_Close = form::field(this, "txt_E_Close", onPage({3840, 4896, 780, 300}), fieldFont,
+                            FieldRole::Result);
   form::label(this, "lab_ATC", QStringLiteral("ATDC"), onPage({4752, 4932, 612, 240}), bold,
               LabelFit::SizeToText);
 
   form::label(this, "lab_overlap", QStringLiteral("Overlap"), onPage({816, 5556, 792, 240}), bold,
               LabelFit::SizeToText);
-  form::field(this, "txt_overlap", onPage({1968, 5532, 780, 300}), fieldFont, FieldRole::Result);
+  txt_overlap = form::field(this, "txt_overlap", onPage({1968, 5532, 780, 300}), fieldFont,
+                            FieldRole::Result);
   form::label(this, "lab_adv", QStringLiteral("Total Cam Adv"), onPage({3024, 5556, 1464, 240}),
               bold, LabelFit::SizeToText);
-  form::field(this, "txt_ADV", onPage({4608, 5532, 780, 300}), fieldFont, FieldRole::Result,
-              QStringLiteral("A negitive number means cam is retarded"));
+  txt_ADV =
+      form::field(this, "txt_ADV", onPage({4608, 5532, 780, 300}), fieldFont, FieldRole::Result,
+                  QStringLiteral("A negitive number means cam is retarded"));
 
   const QFont buttonFont = form::font(12, true);
   Com_Go_2 = form::button(this, "Com_Go_2", QStringLiteral("Calculate"),
@@ -129,13 +134,22 @@ QList<QWidget*> CamTimingPage::focusOrder() const {
 }
 
 void CamTimingPage::Com_Go_2_Click() {
-  form::carryOut(core::calculate_cam_timing({
-                     .intake_duration = form::fieldText(txt_i_dur),
-                     .exhaust_duration = form::fieldText(txt_e_dur),
-                     .lobe_separation = form::fieldText(txt_LSA),
-                     .intake_centreline = form::fieldText(txt_ILC),
-                 }),
-                 this, shell_);
+  const bool done = form::carryOut(core::calculate_cam_timing({
+                                       .intake_duration = form::fieldText(txt_i_dur),
+                                       .exhaust_duration = form::fieldText(txt_e_dur),
+                                       .lobe_separation = form::fieldText(txt_LSA),
+                                       .intake_centreline = form::fieldText(txt_ILC),
+                                   }),
+                                   this, shell_);
+  // In the page's order, each event named by its row and its column.
+  if (done) {
+    shell_.announce(form::readOut({{QStringLiteral("Intake opens BTDC"), txt_I_Open},
+                                   {QStringLiteral("Intake closes ABDC"), txt_I_Close},
+                                   {QStringLiteral("Exhaust opens BBDC"), txt_E_Open},
+                                   {QStringLiteral("Exhaust closes ATDC"), txt_E_Close},
+                                   {QStringLiteral("Overlap"), txt_overlap},
+                                   {QStringLiteral("Total Cam Adv"), txt_ADV}}));
+  }
 }
 
 void CamTimingPage::Com_Clear_2_Click() {

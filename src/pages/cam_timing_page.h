@@ -31,6 +31,13 @@ class CamTimingPage : public QWidget {
   QLineEdit* txt_LSA;
   QLineEdit* txt_ILC;
 
+  QLineEdit* txt_ADV;
+  QLineEdit* txt_I_Open;
+  QLineEdit* txt_I_Close;
+  QLineEdit* txt_E_Close;
+  QLineEdit* txt_E_Open;
+  QLineEdit* txt_overlap;
+
   QPushButton* Com_Go_2;
   QPushButton* Com_Clear_2;
   QPushButton* Com_exit_2;

@@ -77,9 +77,11 @@ CompressionPage::CompressionPage(Shell& shell, const QLineEdit* crankStroke,
 
   form::label(this, "lab_DorF", QStringLiteral("What type of pistons do you have?"),
               onPage({600, 3504, 3408, 240}), bold, LabelFit::SizeToText);
-  opt_FD = form::optionButton(this, "opt_FD", QStringLiteral("Flat or Dished"),
+  QWidget* pistonTypes = form::optionGroup(this, "pistonTypes", onPage({600, 3852, 3852, 240}),
+                                           QStringLiteral("What type of pistons do you have?"));
+  opt_FD = form::optionButton(pistonTypes, "opt_FD", QStringLiteral("Flat or Dished"),
                               onPage({600, 3852, 1980, 240}), bold);
-  opt_dome = form::optionButton(this, "opt_dome", QStringLiteral("Dome"),
+  opt_dome = form::optionButton(pistonTypes, "opt_dome", QStringLiteral("Dome"),
                                 onPage({3216, 3852, 1236, 240}), bold);
   // One exclusive group; neither is selected until the user picks one.
   auto* pistonType = new QButtonGroup(this);
@@ -95,20 +97,22 @@ CompressionPage::CompressionPage(Shell& shell, const QLineEdit* crankStroke,
 
   form::label(this, "Label1", QStringLiteral("Quench Distance"), onPage({600, 4872, 1740, 240}),
               bold, LabelFit::SizeToText);
-  form::field(this, "txt_quench", onPage({5352, 4848, 876, 288}), entry, FieldRole::Result);
+  txt_quench =
+      form::field(this, "txt_quench", onPage({5352, 4848, 876, 288}), entry, FieldRole::Result);
 
   form::label(this, "lab_DispIN", QStringLiteral("Displacement [Cubic Inches]"),
               onPage({600, 5208, 2892, 240}), bold, LabelFit::SizeToText);
-  form::field(this, "txt_DispIN", onPage({5352, 5184, 876, 288}), entry, FieldRole::Result);
+  txt_DispIN =
+      form::field(this, "txt_DispIN", onPage({5352, 5184, 876, 288}), entry, FieldRole::Result);
 
   form::label(this, "lab_dispCC", QStringLiteral("Displacement [liter]"),
               onPage({600, 5544, 1992, 240}), bold, LabelFit::SizeToText);
-  form::field(this, "txt_DispCC", onPage({5352, 5520, 876, 288}), entry, FieldRole::Result);
+  txt_DispCC =
+      form::field(this, "txt_DispCC", onPage({5352, 5520, 876, 288}), entry, FieldRole::Result);
 
-  form::label(this, "lab_CR1", QStringLiteral("Calculated Static Compression Ratio"),
-              onPage({600, 5904, 3696, 240}), bold, LabelFit::SizeToText);
-  auto* txt_CR1 =
-      form::field(this, "txt_CR1", onPage({5352, 5880, 876, 360}), bold, FieldRole::Result);
+  lab_CR1 = form::label(this, "lab_CR1", QStringLiteral("Calculated Static Compression Ratio"),
+                        onPage({600, 5904, 3696, 240}), bold, LabelFit::SizeToText);
+  txt_CR1 = form::field(this, "txt_CR1", onPage({5352, 5880, 876, 360}), bold, FieldRole::Result);
   form::setGreenText(txt_CR1);
 
   com_go3 = form::button(this, "com_go3", QStringLiteral("Calculate"),
@@ -153,25 +157,32 @@ QList<QWidget*> CompressionPage::focusOrder() const {
 }
 
 void CompressionPage::com_go3_Click() {
-  form::carryOut(core::calculate_compression({
-                     .cylinders = form::fieldText(txt_cyl),
-                     .bore = form::fieldText(txt_bore),
-                     .stroke = form::fieldText(txt_stroke3),
-                     .chamber = form::fieldText(txt_CCvol),
-                     .gasket_thickness = form::fieldText(txt_gast),
-                     .gasket_bore = form::fieldText(txt_gasb),
-                     .deck = form::fieldText(txt_deck),
-                     .piston = form::fieldText(txt_pvol),
-                     .dome = opt_dome->isChecked(),
-                     .dynamic_stroke = Chk_dst1->isChecked(),
-                 }),
-                 this, shell_);
+  const bool done = form::carryOut(core::calculate_compression({
+                                       .cylinders = form::fieldText(txt_cyl),
+                                       .bore = form::fieldText(txt_bore),
+                                       .stroke = form::fieldText(txt_stroke3),
+                                       .chamber = form::fieldText(txt_CCvol),
+                                       .gasket_thickness = form::fieldText(txt_gast),
+                                       .gasket_bore = form::fieldText(txt_gasb),
+                                       .deck = form::fieldText(txt_deck),
+                                       .piston = form::fieldText(txt_pvol),
+                                       .dome = opt_dome->isChecked(),
+                                       .dynamic_stroke = Chk_dst1->isChecked(),
+                                   }),
+                                   this, shell_);
+  if (done) {
+    shell_.announce(form::readOut({{QStringLiteral("Quench Distance"), txt_quench},
+                                   {QStringLiteral("Displacement in cubic inches"), txt_DispIN},
+                                   {QStringLiteral("Displacement in liters"), txt_DispCC},
+                                   {lab_CR1->text(), txt_CR1}}));
+  }
 }
 
 void CompressionPage::Chk_dst1_Click() {
   form::carryOut(core::transfer_stroke(Chk_dst1->isChecked(), form::fieldText(crankStroke_),
                                        form::fieldText(dynamicStroke_)),
                  this, shell_);
+  shell_.announce(form::readOut({{QStringLiteral("Stroke"), txt_stroke3}}));
 }
 
 void CompressionPage::com_clear3_Click() {

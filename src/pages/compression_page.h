@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -46,6 +47,11 @@ class CompressionPage : public QWidget {
   QCheckBox* Chk_dst1;
   QRadioButton* opt_FD;
   QRadioButton* opt_dome;
+  QLineEdit* txt_quench;
+  QLineEdit* txt_DispIN;
+  QLineEdit* txt_DispCC;
+  QLabel* lab_CR1;
+  QLineEdit* txt_CR1;
   QPushButton* com_go3;
   QPushButton* com_clear3;
   QPushButton* com_exit_3;

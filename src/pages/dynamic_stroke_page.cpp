@@ -95,12 +95,16 @@ QList<QWidget*> DynamicStrokePage::focusOrder() const {
 }
 
 void DynamicStrokePage::Com_go_Click() {
-  form::carryOut(core::calculate_dynamic_stroke({
-                     .stroke = form::fieldText(txt_Stroke),
-                     .rod = form::fieldText(txt_rod),
-                     .closing_angle = form::fieldText(txt_IVA),
-                 }),
-                 this, shell_);
+  const bool done = form::carryOut(core::calculate_dynamic_stroke({
+                                       .stroke = form::fieldText(txt_Stroke),
+                                       .rod = form::fieldText(txt_rod),
+                                       .closing_angle = form::fieldText(txt_IVA),
+                                   }),
+                                   this, shell_);
+  if (done) {
+    shell_.announce(form::readOut({{QStringLiteral("Dynamic Stroke Length"), Txt_DST},
+                                   {QStringLiteral("Distance of piston from BDC"), Txt_BDC}}));
+  }
 }
 
 void DynamicStrokePage::Com_clear_Click() {

@@ -1,5 +1,7 @@
 #include "pages/form.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QChildEvent>
@@ -60,6 +62,8 @@ Widget* make(QWidget* parent, const char* name, const QRect& box, const QFont& f
 // caption changes: the captions of the pages not in front are measured only
 // when the user brings a page there, as Qt's layouts do it.
 class Label : public QLabel {
+  Q_OBJECT
+
  public:
   Label(QWidget* parent, LabelFit fit, const QRect& box) : QLabel(parent), fit_(fit), box_(box) {}
 
@@ -96,10 +100,72 @@ class Label : public QLabel {
   bool fitted_ = false;
 };
 
+// A label as a screen reader sees it. Orca's flat review reads as one line
+// the objects whose vertical centres are a few pixels apart at most, so a
+// caption wrapping onto two lines beside a one-line field would be a line
+// of its own, apart from the field's value: the caption of a field takes
+// the place and height of the field's line of text as its box.
+class LabelAccessible : public QAccessibleWidget {
+ public:
+  explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? label()->text() : QAccessibleWidget::text(t);
+  }
+  QRect rect() const override {
+    QRect box = QAccessibleWidget::rect();
+    if (label()->buddy() == nullptr) return box;
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(label()->buddy());
+    QAccessibleTextInterface* text = field->textInterface();
+    const QRect line =
+        text != nullptr && text->characterCount() > 0 ? text->characterRect(0) : field->rect();
+    box.moveTop(line.top());
+    box.setHeight(line.height());
+    return box;
+  }
+  // The caption still names its field.
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation match) const override {
+    auto related = QAccessibleWidget::relations(match);
+    if ((match & QAccessible::Labelled) && label()->buddy() != nullptr) {
+      related.append(
+          {QAccessible::queryAccessibleInterface(label()->buddy()), QAccessible::Labelled});
+    }
+    return related;
+  }
+
+ private:
+  QLabel* label() const { return static_cast<QLabel*>(widget()); }
+};
+
+// An invisible container of option buttons, named by the question they
+// answer, which a screen reader says as the focus enters it.
+class OptionGroup : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+
+QAccessibleInterface* formAccessible(const QString&, QObject* object) {
+  if (auto* label = qobject_cast<Label*>(object)) return new LabelAccessible(label);
+  if (auto* group = qobject_cast<OptionGroup*>(object)) {
+    return new QAccessibleWidget(group, QAccessible::Grouping);
+  }
+  return nullptr;
+}
+
+// Qt asks the factories once for each object, the first time it is queried.
+void giveFormRoles() {
+  static const bool installed = (QAccessible::installFactory(formAccessible), true);
+  Q_UNUSED(installed);
+}
+
 }  // namespace
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, const QRect& box,
               const QFont& f, LabelFit fit) {
+  giveFormRoles();
   auto* l = place(new Label(parent, fit, box), name, box, f);
   l->setTextFormat(Qt::PlainText);
   l->setText(caption);
@@ -156,7 +222,7 @@ void setWhiteBackground(QLineEdit* e) { pinColours(e, Qt::black, Qt::white); }
 
 std::u16string fieldText(const QLineEdit* field) { return field->text().toStdU16String(); }
 
-void carryOut(const core::Outcome& outcome, QWidget* page, Shell& shell) {
+bool carryOut(const core::Outcome& outcome, QWidget* page, Shell& shell) {
   for (const core::Write& w : outcome.writes) {
     const QString name =
         QString::fromLatin1(w.control.data(), static_cast<qsizetype>(w.control.size()));
@@ -172,10 +238,19 @@ void carryOut(const core::Outcome& outcome, QWidget* page, Shell& shell) {
       Q_ASSERT_X(false, "form::carryOut", "no field or label of that name");
     }
   }
-  if (!outcome.message.empty()) {
-    shell.show_message(QString::fromLatin1(outcome.message.data(),
-                                           static_cast<qsizetype>(outcome.message.size())));
+  if (outcome.message.empty()) return true;
+  shell.show_message(
+      QString::fromLatin1(outcome.message.data(), static_cast<qsizetype>(outcome.message.size())));
+  return false;
+}
+
+QString readOut(std::initializer_list<std::pair<QString, const QLineEdit*>> results) {
+  QStringList spoken;
+  for (const auto& [caption, field] : results) {
+    spoken << caption + QLatin1Char(' ') +
+                  (field->text().isEmpty() ? QStringLiteral("blank") : field->text());
   }
+  return spoken.join(QStringLiteral(", "));
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
@@ -218,9 +293,18 @@ class OptionButton : public QRadioButton {
 
 }  // namespace
 
+QWidget* optionGroup(QWidget* parent, const char* name, const QRect& box, const QString& question) {
+  giveFormRoles();
+  auto* group = make<OptionGroup>(parent, name, box, parent->font());
+  group->setAccessibleName(question);
+  return group;
+}
+
 QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption,
                            const QRect& box, const QFont& f) {
-  auto* r = make<OptionButton>(parent, name, box, f);
+  // Inside an option group the button keeps its place on the page.
+  const bool grouped = qobject_cast<OptionGroup*>(parent) != nullptr;
+  auto* r = make<OptionButton>(parent, name, grouped ? box.translated(-parent->pos()) : box, f);
   r->setText(caption);
   return r;
 }

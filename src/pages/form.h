@@ -81,13 +81,21 @@ std::u16string fieldText(const QLineEdit* field);
 // Carries out what a page's command decided: each text goes into the
 // control of that name, on the page or elsewhere in its window, in order (a
 // field's text with write(), a label's caption with setCaption()), then the
-// message shows, if there is one.
-void carryOut(const core::Outcome& outcome, QWidget* page, Shell& shell);
+// message shows, if there is one. Gives whether the command went through
+// without a message.
+bool carryOut(const core::Outcome& outcome, QWidget* page, Shell& shell);
+// What a screen reader says of a page's results: each field's text after its
+// caption, "Dynamic Stroke Length 2.81279161755714, Distance of ...".
+QString readOut(std::initializer_list<std::pair<QString, const QLineEdit*>> results);
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
                     const QFont& font);
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, const QRect& box,
                     const QFont& font, const QString& tooltip = {});
+// An invisible box around option buttons, which a screen reader names by
+// the question they answer. Option buttons made inside it keep the boxes
+// they are given on its parent.
+QWidget* optionGroup(QWidget* parent, const char* name, const QRect& box, const QString& question);
 QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption,
                            const QRect& box, const QFont& font);
 // Pairs each field with the label beside it (label name, field name), so a

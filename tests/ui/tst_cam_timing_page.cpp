@@ -61,6 +61,10 @@ class TestCamTimingPage : public QObject {
     QVERIFY(w->messages.texts.isEmpty());
     const QStringList expected = results + QStringList{results[2], inputs[0]};
     QCOMPARE(writtenFields(), expected);
+    QCOMPARE(w->messages.spoken.last(),
+             QStringLiteral("Intake opens BTDC %1, Intake closes ABDC %2, Exhaust opens BBDC %3, "
+                            "Exhaust closes ATDC %4, Overlap %5, Total Cam Adv %6")
+                 .arg(results[1], results[2], results[4], results[3], results[5], results[0]));
     QCOMPARE(w->text("txt_i_dur"), inputs[0]);
   }
 

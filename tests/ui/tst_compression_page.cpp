@@ -139,6 +139,10 @@ class TestCompressionPage : public QObject {
     QVERIFY(w->messages.texts.isEmpty());
     QFETCH(QStringList, shown);
     QCOMPARE(results(), shown);
+    QCOMPARE(w->messages.spoken,
+             QStringList{QStringLiteral("Quench Distance %1, Displacement in cubic inches %2, "
+                                        "Displacement in liters %3, %4 %5")
+                             .arg(shown[3], shown[0], shown[1], shown[4], shown[2])});
     // Fifteen digits do not fit the narrow fields: each shows its start.
     for (const char* name : {"txt_DispIN", "txt_DispCC", "txt_CR1", "txt_quench"}) {
       QCOMPARE(w->find(name)->cursorPosition(), 0);
@@ -181,6 +185,7 @@ class TestCompressionPage : public QObject {
     QVERIFY(checkBox()->isChecked());
     QCOMPARE(w->text("txt_stroke3"), "2.81279161755714");
     QCOMPARE(w->find("txt_stroke3")->cursorPosition(), 0);
+    QCOMPARE(w->messages.spoken.last(), "Stroke 2.81279161755714");
     // Space toggles and copies just as a click does.
     QTest::keyClick(checkBox(), Qt::Key_Space);
     QVERIFY(!checkBox()->isChecked());

@@ -141,6 +141,7 @@ class TestDynamicStrokePage : public QObject {
     w->click("Com_go");
     QFETCH(QString, message);
     QCOMPARE(w->messages.texts, QStringList{message});
+    QCOMPARE(w->messages.spoken.size(), 1);  // the first Calculate's results only
     QCOMPARE(pageFields(), before);
     QCOMPARE(w->text("Txt_DST"), "2.81279161755714");
   }

@@ -232,6 +232,23 @@ QStringList missingEdges(const QImage& shot, const QRect& box, const QColor& ink
   if (!horizontal(box.bottom())) missing << QStringLiteral("bottom");
   if (!vertical(box.left())) missing << QStringLiteral("left");
   if (!vertical(box.right())) missing << QStringLiteral("right");
+  // Each edge, crossed at its middle from outside, is one scaled pixel thick
+  // and lies on the last device pixels inside the box.
+  const int line = std::max(1, qRound(f));
+  const int left = qRound(box.left() * f), right = qRound((box.left() + box.width()) * f);
+  const int top = qRound(box.top() * f), bottom = qRound((box.top() + box.height()) * f);
+  const int midX = (left + right) / 2, midY = (top + bottom) / 2;
+  // The pixels from just outside the edge inwards, "#" for ink.
+  auto inkAcross = [&](int x, int y, int dx, int dy) {
+    QString run;
+    for (int i = 0; i < line + 3; ++i) run += isInk(x + i * dx, y + i * dy) ? u'#' : u'.';
+    return run;
+  };
+  const QString expected = QStringLiteral(".") + QString(line, u'#') + QStringLiteral("..");
+  if (inkAcross(midX, top - 1, 0, 1) != expected) missing << QStringLiteral("exact top");
+  if (inkAcross(midX, bottom, 0, -1) != expected) missing << QStringLiteral("exact bottom");
+  if (inkAcross(left - 1, midY, 1, 0) != expected) missing << QStringLiteral("exact left");
+  if (inkAcross(right, midY, -1, 0) != expected) missing << QStringLiteral("exact right");
   return missing;
 }
 
@@ -329,7 +346,8 @@ class TestHighDpi : public QObject {
     }
   }
 
-  // Every outline rectangle shows all four edges at this factor.
+  // Every outline rectangle shows all four edges at this factor, under the
+  // desktop's palette and under a dark one set while the window is open.
   void rectanglesShowFourEdges_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("name");
@@ -338,16 +356,24 @@ class TestHighDpi : public QObject {
     QTest::newRow("shp_input_2") << 1 << "shp_input_2";
     QTest::newRow("SHP_results_2") << 1 << "SHP_results_2";
     QTest::newRow("Shape2") << 2 << "Shape2";
+    QTest::newRow("Shape3, dark palette") << 0 << "Shape3";
+    QTest::newRow("Shape2, dark palette") << 2 << "Shape2";
   }
   void rectanglesShowFourEdges() {
     QFETCH(int, page);
     QFETCH(QString, name);
+    // A dark palette: light window text on a dark page, 12:1.
+    const QPalette desktop = QApplication::palette();
+    if (QByteArray(QTest::currentDataTag()).contains("dark")) {
+      QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+    }
     w->showPage(page);
     QWidget* rectangle = w->find<QWidget>(name.toLatin1().constData());
     const QImage shot = w->window->grab().toImage();
     const QRect box(rectangle->mapTo(w->window.get(), QPoint(0, 0)), rectangle->size());
     const QColor ink = rectangle->parentWidget()->palette().color(QPalette::WindowText);
     const QStringList missing = missingEdges(shot, box, ink, scaleFactor());
+    QApplication::setPalette(desktop);
     QVERIFY2(missing.isEmpty(),
              qPrintable(name + QStringLiteral(" has no ") + missing.join(QStringLiteral(", "))));
   }

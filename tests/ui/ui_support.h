@@ -15,13 +15,15 @@
 #include "pages/form.h"
 #include "pages/shell.h"
 
-// Keeps every message instead of showing a modal box, and counts the
-// requests to end the program.
+// Keeps every message instead of showing a modal box, and what a screen
+// reader would be told, and counts the requests to end the program.
 class RecordingShell : public Shell {
  public:
   void show_message(const QString& text) override { texts << text; }
+  void announce(const QString& text) override { spoken << text; }
   void end_program() override { ++endRequests; }
   QStringList texts;
+  QStringList spoken;
   int endRequests = 0;
 };
 
