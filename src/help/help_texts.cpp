@@ -41,7 +41,8 @@ std::string about_text() {
       "Velmora Dynamic Stroke, Cam Timing and Compression Ratio Calculator, by the "
       "Velmora developers";
   text += kLineSeparator;
-  text += "Copyright (C) 2026 the Velmora developers. All rights reserved. Version 1.2.0";
+  // The version is the project's, from CMakeLists.txt.
+  text += "Copyright (C) 2026 the Velmora developers. All rights reserved. Version " VELMORA_VERSION;
   return text;
 }
 
