@@ -1,8 +1,7 @@
 # Cross build for 64-bit Arm Linux with Debian's cross compilers
 # (g++-aarch64-linux-gnu); programs built for aarch64 run under qemu-aarch64
 # (qemu-user), which CTest and gtest_discover_tests call for them.
-#   cmake -S . -B build/core-aarch64 -G Ninja --toolchain cmake/aarch64-linux-gnu.cmake \
-#     -DVELMORA_CORE_ONLY=ON
+#   cmake --preset aarch64   (the core only, in build/aarch64)
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
 

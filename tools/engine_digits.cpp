@@ -1,6 +1,6 @@
 // Every page's results for a fixed set of random engines, one line per
 // engine, each result as format_number writes it. The same program built for
-// two machines must write the same bytes: scripts/test-arm64 compares the
+// two machines must write the same bytes: the aarch64 build's tests compare the
 // x86-64 and the aarch64 build.
 //   velmora-engine-digits [COUNT]    COUNT engines, 10000 when not given
 //

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,10 @@ TEST(AboutText, TwoLinesEndingWithTheVersion) {
   ASSERT_GE(text.size(), version.size());
   EXPECT_EQ(text.substr(text.size() - version.size()), version);
   EXPECT_EQ(text.find('\n'), std::string::npos);
+  // The package's copyright file gives the same rights notice.
+  std::ifstream file(VELMORA_COPYRIGHT_FILE);
+  const std::string copyright{std::istreambuf_iterator<char>(file), {}};
+  EXPECT_NE(copyright.find(lines[1].substr(0, lines[1].find(" Version"))), std::string::npos);
 }
 
 }  // namespace
