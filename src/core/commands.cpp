@@ -26,7 +26,7 @@ double value_of(std::u16string_view text) { return parse_value(narrow(text)); }
 
 bool any_empty(std::initializer_list<std::u16string_view> texts) {
   for (std::u16string_view t : texts) {
-    if (t.empty()) return true;
+    if (is_empty_field(t)) return true;
   }
   return false;
 }

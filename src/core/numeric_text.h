@@ -41,5 +41,6 @@ std::string format_number(double value);
 
 // Only the empty text is empty: " " and "0" are not.
 constexpr bool is_empty_field(std::string_view text) { return text.empty(); }
+constexpr bool is_empty_field(std::u16string_view text) { return text.empty(); }
 
 }  // namespace core
