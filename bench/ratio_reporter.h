@@ -28,7 +28,7 @@ class GoalReporter : public benchmark::ConsoleReporter {
     for (const Run& run : runs) {
       const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
       if (run.run_type == Run::RT_Aggregate && !median) continue;
-      if (run.error_occurred) continue;
+      if (failed(run)) continue;
       const std::string name = run.run_name.function_name;
       if (!median && medians_.count(name) != 0) continue;
       seconds_[name] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
@@ -63,6 +63,16 @@ class GoalReporter : public benchmark::ConsoleReporter {
   }
 
  private:
+  // Google Benchmark 1.8 replaced error_occurred with skipped.
+  template <typename R>
+  static bool failed(const R& run) {
+    if constexpr (requires { run.skipped; }) {
+      return run.skipped != decltype(run.skipped){};  // NotSkipped
+    } else {
+      return run.error_occurred;
+    }
+  }
+
   static std::string human(double seconds) {
     char buffer[32];
     if (seconds >= 1e-3) {

@@ -234,7 +234,8 @@ class TestAccessibility : public QObject {
     QWidget other;
     if (inactive) {
       other.show();
-      QApplication::setActiveWindow(&other);
+      other.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&other));
     }
     // The fields whose design fixes a colour keep it, on white, in every state.
     for (const char* name : {"txt_Stroke", "txt_i_dur", "Txt_DST", "txt_I_Close", "txt_CR1"}) {

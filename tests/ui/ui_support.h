@@ -36,8 +36,8 @@ struct WindowUnderTest {
   WindowUnderTest() {
     window = std::make_unique<MainWindow>(messages);
     window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowExposed(window.get())) qWarning("window not exposed");
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
   }
 
   template <typename T = QLineEdit>
