@@ -11,11 +11,11 @@
 #include <QShortcut>
 #include <algorithm>
 
-#include "app/announcer.h"
+#include "app/accessibility.h"
 
 void DesktopShell::setWindow(QWidget* window) {
   window_ = window;
-  announcer_ = new Announcer(window);
+  announcer_ = new accessibility::Announcer(window);
 }
 
 void DesktopShell::announce(const QString& text) {

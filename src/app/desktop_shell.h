@@ -4,7 +4,9 @@
 
 #include "pages/shell.h"
 
+namespace accessibility {
 class Announcer;
+}
 class QWidget;
 
 // The program's own shell: a modal QMessageBox titled "Velmora", with one
@@ -23,5 +25,5 @@ class DesktopShell : public Shell {
 
  private:
   QPointer<QWidget> window_;
-  QPointer<Announcer> announcer_;
+  QPointer<accessibility::Announcer> announcer_;
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include "app/accessibility.h"
 #include "app/app_icon.h"
 #include "app/tab_control.h"
 #include "help/help_texts.h"
@@ -27,6 +28,7 @@ QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 MainWindow::MainWindow(Shell& shell, QWidget* parent) : QMainWindow(parent), shell_(shell) {
+  accessibility::install();
   setObjectName(QStringLiteral("frm_DST_TIM"));
   // The "&" is part of the title, shown as it stands.
   setWindowTitle(
@@ -53,8 +55,7 @@ MainWindow::MainWindow(Shell& shell, QWidget* parent) : QMainWindow(parent), she
   tab_Dst->addPage(camTimingPage_, QStringLiteral("Cam Timing and Overlap Calculator"));
   tab_Dst->addPage(compressionPage_, QStringLiteral("Compression Ratio Calculator"));
   tab_Dst->setCurrentIndex(0);
-  connect(tab_Dst, &TabControl::pageToAnnounce, this,
-          [this](const QString& caption) { shell_.announce(caption); });
+  accessibility::followPages(tab_Dst, [this](const QString& caption) { shell_.announce(caption); });
 
   buildMenu();
   chainFocus();

@@ -38,12 +38,8 @@ class TabControl : public QWidget {
   QTabBar* tabBar() const { return bar_; }
   int currentIndex() const;
   QWidget* currentPage() const;
+  QWidget* page(int index) const;
   void setCurrentIndex(int index);
-
- signals:
-  // A page came to the front and a screen reader will not say so by itself:
-  // the focus stayed outside it, or a click chose it from the focused strip.
-  void pageToAnnounce(const QString& caption);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -51,8 +47,6 @@ class TabControl : public QWidget {
  private:
   // Brings the page step places on to the front, going round.
   void turnPage(int step);
-  // Shows the page of the tab at index, as the tab bar's current tab.
-  void bringToFront(int index);
 
   WrappingTabBar* bar_;
   QStackedWidget* stack_;

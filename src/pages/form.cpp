@@ -1,7 +1,5 @@
 #include "pages/form.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QChildEvent>
@@ -58,114 +56,36 @@ Widget* make(QWidget* parent, const char* name, const QRect& box, const QFont& f
   return place(new Widget(parent), name, box, f);
 }
 
-// A label that fits its caption when it is first shown, and again when the
-// caption changes: the captions of the pages not in front are measured only
-// when the user brings a page there, as Qt's layouts do it.
-class Label : public QLabel {
-  Q_OBJECT
-
- public:
-  Label(QWidget* parent, LabelFit fit, const QRect& box) : QLabel(parent), fit_(fit), box_(box) {}
-
-  void fit() {
-    switch (fit_) {
-      case LabelFit::SizeToText:
-        adjustSize();
-        move(box_.topLeft());
-        break;
-      case LabelFit::SizeToTextCentred:
-        adjustSize();
-        move(box_.center().x() - width() / 2, box_.top());
-        break;
-      case LabelFit::WrapInBox:
-        setGeometry(box_);
-        break;
-      case LabelFit::WrapAndGrow:
-        setGeometry(box_.left(), box_.top(), box_.width(),
-                    std::max(box_.height(), heightForWidth(box_.width())));
-        break;
-    }
-    fitted_ = true;
-  }
-
- protected:
-  void showEvent(QShowEvent* event) override {
-    if (!fitted_) fit();
-    QLabel::showEvent(event);
-  }
-
- private:
-  LabelFit fit_;
-  QRect box_;
-  bool fitted_ = false;
-};
-
-// A label as a screen reader sees it. Orca's flat review reads as one line
-// the objects whose vertical centres are a few pixels apart at most, so a
-// caption wrapping onto two lines beside a one-line field would be a line
-// of its own, apart from the field's value: the caption of a field takes
-// the place and height of the field's line of text as its box.
-class LabelAccessible : public QAccessibleWidget {
- public:
-  explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-
-  QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? label()->text() : QAccessibleWidget::text(t);
-  }
-  QRect rect() const override {
-    QRect box = QAccessibleWidget::rect();
-    if (label()->buddy() == nullptr) return box;
-    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(label()->buddy());
-    QAccessibleTextInterface* text = field->textInterface();
-    const QRect line =
-        text != nullptr && text->characterCount() > 0 ? text->characterRect(0) : field->rect();
-    box.moveTop(line.top());
-    box.setHeight(line.height());
-    return box;
-  }
-  // The caption still names its field.
-  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
-      QAccessible::Relation match) const override {
-    auto related = QAccessibleWidget::relations(match);
-    if ((match & QAccessible::Labelled) && label()->buddy() != nullptr) {
-      related.append(
-          {QAccessible::queryAccessibleInterface(label()->buddy()), QAccessible::Labelled});
-    }
-    return related;
-  }
-
- private:
-  QLabel* label() const { return static_cast<QLabel*>(widget()); }
-};
-
-// An invisible container of option buttons, named by the question they
-// answer, which a screen reader says as the focus enters it.
-class OptionGroup : public QWidget {
-  Q_OBJECT
-
- public:
-  using QWidget::QWidget;
-};
-
-QAccessibleInterface* formAccessible(const QString&, QObject* object) {
-  if (auto* label = qobject_cast<Label*>(object)) return new LabelAccessible(label);
-  if (auto* group = qobject_cast<OptionGroup*>(object)) {
-    return new QAccessibleWidget(group, QAccessible::Grouping);
-  }
-  return nullptr;
-}
-
-// Qt asks the factories once for each object, the first time it is queried.
-void giveFormRoles() {
-  static const bool installed = (QAccessible::installFactory(formAccessible), true);
-  Q_UNUSED(installed);
-}
-
 }  // namespace
+
+void Label::fit() {
+  switch (fit_) {
+    case LabelFit::SizeToText:
+      adjustSize();
+      move(box_.topLeft());
+      break;
+    case LabelFit::SizeToTextCentred:
+      adjustSize();
+      move(box_.center().x() - width() / 2, box_.top());
+      break;
+    case LabelFit::WrapInBox:
+      setGeometry(box_);
+      break;
+    case LabelFit::WrapAndGrow:
+      setGeometry(box_.left(), box_.top(), box_.width(),
+                  std::max(box_.height(), heightForWidth(box_.width())));
+      break;
+  }
+  fitted_ = true;
+}
+
+void Label::showEvent(QShowEvent* event) {
+  if (!fitted_) fit();
+  QLabel::showEvent(event);
+}
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, const QRect& box,
               const QFont& f, LabelFit fit) {
-  giveFormRoles();
   auto* l = place(new Label(parent, fit, box), name, box, f);
   l->setTextFormat(Qt::PlainText);
   l->setText(caption);
@@ -177,7 +97,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, const Q
 
 void setCaption(QLabel* l, const QString& caption) {
   l->setText(caption);
-  if (auto* fitted = dynamic_cast<Label*>(l)) fitted->fit();
+  if (auto* fitted = qobject_cast<Label*>(l)) fitted->fit();
 }
 
 QLineEdit* field(QWidget* parent, const char* name, const QRect& box, const QFont& f,
@@ -294,7 +214,6 @@ class OptionButton : public QRadioButton {
 }  // namespace
 
 QWidget* optionGroup(QWidget* parent, const char* name, const QRect& box, const QString& question) {
-  giveFormRoles();
   auto* group = make<OptionGroup>(parent, name, box, parent->font());
   group->setAccessibleName(question);
   return group;

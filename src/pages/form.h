@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QRect>
 #include <QString>
 #include <initializer_list>
@@ -10,7 +11,6 @@
 #include "core/commands.h"
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -49,6 +49,34 @@ enum class LabelFit {
   SizeToTextCentred,  // as SizeToText, centred on the designed box
   WrapInBox,          // wraps at the box's width inside the box
   WrapAndGrow,        // wraps at the box's width, grows downwards as needed
+};
+
+// A label that fits its caption when it is first shown, and again when the
+// caption changes: the captions of the pages not in front are measured only
+// when the user brings a page there, as Qt's layouts do it.
+class Label : public QLabel {
+  Q_OBJECT
+
+ public:
+  Label(QWidget* parent, LabelFit fit, const QRect& box) : QLabel(parent), fit_(fit), box_(box) {}
+  void fit();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  LabelFit fit_;
+  QRect box_;
+  bool fitted_ = false;
+};
+
+// An invisible container of option buttons, named by the question they
+// answer, which a screen reader says as the focus enters it.
+class OptionGroup : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
 };
 
 // Creates a child of parent named after its control. Boxes are in the
