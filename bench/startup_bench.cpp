@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/app_icon.h"
-#include "pages/form.h"
+#include "pages/layout.h"
 #include "ratio_reporter.h"
 
 namespace {
@@ -63,12 +63,12 @@ BENCHMARK(BM_window_icon_every_installed_size)->Unit(benchmark::kMicrosecond);
 // The sizes and weights the forms use, each with a caption of its kind.
 const std::vector<std::pair<QFont, QString>>& designFonts() {
   static const std::vector<std::pair<QFont, QString>> fonts{
-      {form::font(13.8, true), QStringLiteral("Dynamic Stroke Length Calculator")},
-      {form::font(12, true), QStringLiteral("Calculate")},
-      {form::font(9.6, true), QStringLiteral("Rod Length (center to center)")},
-      {form::font(9.6, false), QStringLiteral("Intake Closing Angle (ABDC)")},
-      {form::font(7.8, true), QStringLiteral("Cylinders")},
-      {form::font(8.0, false), QStringLiteral("Advertised Intake Dur in use")},
+      {layout::font({13.8, true}), QStringLiteral("Dynamic Stroke Length Calculator")},
+      {layout::font({12, true}), QStringLiteral("Calculate")},
+      {layout::font({9.6, true}), QStringLiteral("Rod Length (center to center)")},
+      {layout::font({9.6, false}), QStringLiteral("Intake Closing Angle (ABDC)")},
+      {layout::font({7.8, true}), QStringLiteral("Cylinders")},
+      {layout::font({8.0, false}), QStringLiteral("Advertised Intake Dur in use")},
   };
   return fonts;
 }

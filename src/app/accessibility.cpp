@@ -9,7 +9,7 @@
 #include <QTabBar>
 
 #include "app/tab_control.h"
-#include "pages/form.h"
+#include "pages/layout.h"
 
 namespace accessibility {
 namespace {
@@ -106,10 +106,10 @@ QAccessibleInterface* announcerRole(QWidget*) { return nullptr; }
 QAccessibleInterface* roleOf(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
-  if (auto* label = qobject_cast<form::Label*>(widget)) return new LabelAccessible(label);
+  if (auto* label = qobject_cast<layout::Label*>(widget)) return new LabelAccessible(label);
   // Option buttons are named by the question they answer as the focus
   // enters their invisible group.
-  if (qobject_cast<form::OptionGroup*>(widget) != nullptr) {
+  if (qobject_cast<layout::OptionGroup*>(widget) != nullptr) {
     return new QAccessibleWidget(widget, QAccessible::Grouping);
   }
   if (isPageStack(widget)) return new PageStackAccessible(static_cast<QStackedWidget*>(widget));

@@ -9,7 +9,7 @@
 #include "app/app_icon.h"
 #include "app/desktop_shell.h"
 #include "app/main_window.h"
-#include "pages/form.h"
+#include "pages/layout.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   // font would otherwise be loaded at start-up for nothing. The design fixes
   // the fonts of the window's controls only: tooltips, like message boxes,
   // keep the desktop's.
-  QApplication::setFont(form::windowFont());
+  QApplication::setFont(layout::windowFont());
   QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 
   DesktopShell shell;

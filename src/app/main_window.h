@@ -2,10 +2,6 @@
 
 #include <QMainWindow>
 
-class CamTimingPage;
-class CompressionPage;
-class DynamicStrokePage;
-class QLineEdit;
 class Shell;
 class TabControl;
 
@@ -25,15 +21,9 @@ class MainWindow : public QMainWindow {
   void Menu_Help_Click();
 
  private:
-  void buildStrip(QWidget* client);
   void buildMenu();
   void chainFocus();
 
   Shell& shell_;
   TabControl* tab_Dst = nullptr;
-  QLineEdit* Txt_AID_a = nullptr;
-  QLineEdit* txt_ICA_a = nullptr;
-  DynamicStrokePage* dynamicStrokePage_ = nullptr;
-  CamTimingPage* camTimingPage_ = nullptr;
-  CompressionPage* compressionPage_ = nullptr;
 };

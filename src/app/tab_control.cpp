@@ -84,11 +84,7 @@ QWidget* TabControl::currentPage() const { return stack_->currentWidget(); }
 QWidget* TabControl::page(int index) const { return stack_->widget(index); }
 void TabControl::setCurrentIndex(int index) { bar_->setCurrentIndex(index); }
 
-void TabControl::paintEvent(QPaintEvent*) {
-  // The frame as a QTabWidget draws it: its top edge runs under the strip
-  // by the style's overlap, where the tab in front covers it and so joins
-  // its page. Inside the frame the page has the button face.
-  QStylePainter painter(this);
+QStyleOptionTabWidgetFrame TabControl::frameOption() const {
   QStyleOptionTabWidgetFrame frame;
   frame.initFrom(this);
   frame.shape = QTabBar::RoundedNorth;
@@ -96,8 +92,21 @@ void TabControl::paintEvent(QPaintEvent*) {
   frame.tabBarSize = bar_->size();
   frame.tabBarRect = bar_->geometry();
   frame.selectedTabRect = bar_->tabRect(bar_->currentIndex());
-  const QRect contents = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &frame, this);
+  return frame;
+}
+
+QRect TabControl::insideFrame() const {
+  const QStyleOptionTabWidgetFrame frame = frameOption();
+  return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &frame, this);
+}
+
+void TabControl::paintEvent(QPaintEvent*) {
+  // The frame as a QTabWidget draws it: its top edge runs under the strip
+  // by the style's overlap, where the tab in front covers it and so joins
+  // its page. Inside the frame the page has the button face.
+  QStylePainter painter(this);
+  QStyleOptionTabWidgetFrame frame = frameOption();
   frame.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &frame, this);
   painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
-  painter.fillRect(contents, palette().button());
+  painter.fillRect(insideFrame(), palette().button());
 }

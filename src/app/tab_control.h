@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QWidget>
 
@@ -40,11 +41,14 @@ class TabControl : public QWidget {
   QWidget* currentPage() const;
   QWidget* page(int index) const;
   void setCurrentIndex(int index);
+  // The area inside the frame drawn around the pages.
+  QRect insideFrame() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QStyleOptionTabWidgetFrame frameOption() const;
   // Brings the page step places on to the front, going round.
   void turnPage(int step);
 

@@ -182,4 +182,41 @@ Outcome transfer_stroke(bool checked, std::u16string_view crank_stroke,
   return {{{"txt_stroke3", std::u16string(checked ? dynamic_stroke : crank_stroke)}}, {}};
 }
 
+Outcome Com_go_Click(const Fields& fields) {
+  return calculate_dynamic_stroke({
+      .stroke = fields.text("txt_Stroke"),
+      .rod = fields.text("txt_rod"),
+      .closing_angle = fields.text("txt_IVA"),
+  });
+}
+
+Outcome Com_Go_2_Click(const Fields& fields) {
+  return calculate_cam_timing({
+      .intake_duration = fields.text("txt_i_dur"),
+      .exhaust_duration = fields.text("txt_e_dur"),
+      .lobe_separation = fields.text("txt_LSA"),
+      .intake_centreline = fields.text("txt_ILC"),
+  });
+}
+
+Outcome com_go3_Click(const Fields& fields) {
+  return calculate_compression({
+      .cylinders = fields.text("txt_cyl"),
+      .bore = fields.text("txt_bore"),
+      .stroke = fields.text("txt_stroke3"),
+      .chamber = fields.text("txt_CCvol"),
+      .gasket_thickness = fields.text("txt_gast"),
+      .gasket_bore = fields.text("txt_gasb"),
+      .deck = fields.text("txt_deck"),
+      .piston = fields.text("txt_pvol"),
+      .dome = fields.is_checked("opt_dome"),
+      .dynamic_stroke = fields.is_checked("Chk_dst1"),
+  });
+}
+
+Outcome Chk_dst1_Click(const Fields& fields) {
+  return transfer_stroke(fields.is_checked("Chk_dst1"), fields.text("txt_Stroke"),
+                         fields.text("Txt_DST"));
+}
+
 }  // namespace core

@@ -84,4 +84,20 @@ Outcome calculate_compression(const CompressionFields& fields);
 Outcome transfer_stroke(bool checked, std::u16string_view crank_stroke,
                         std::u16string_view dynamic_stroke);
 
+// The fields of the window as a command reads them, by control name: a
+// field's text, or whether a check box or option button is on.
+class Fields {
+ public:
+  virtual ~Fields() = default;
+  virtual std::u16string text(std::string_view control) const = 0;
+  virtual bool is_checked(std::string_view control) const = 0;
+};
+
+// The commands as the window runs them, each reading its own fields: the
+// three Calculate buttons and the check box.
+Outcome Com_go_Click(const Fields& fields);
+Outcome Com_Go_2_Click(const Fields& fields);
+Outcome com_go3_Click(const Fields& fields);
+Outcome Chk_dst1_Click(const Fields& fields);
+
 }  // namespace core

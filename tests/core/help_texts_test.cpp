@@ -57,7 +57,7 @@ TEST(AboutText, TwoLinesEndingWithTheVersion) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_NE(lines[0].find("Velmora developers"), std::string::npos);
   EXPECT_NE(lines[1].find("2026"), std::string::npos);
-  const std::string version = "Version 1.2.0";
+  const std::string version = "Version " VELMORA_VERSION;  // project(VERSION) in CMakeLists.txt
   ASSERT_GE(text.size(), version.size());
   EXPECT_EQ(text.substr(text.size() - version.size()), version);
   EXPECT_EQ(text.find('\n'), std::string::npos);

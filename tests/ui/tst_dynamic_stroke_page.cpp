@@ -210,21 +210,6 @@ class TestDynamicStrokePage : public QObject {
     QVERIFY(w->find("Txt_BDC")->isReadOnly());
     QVERIFY(!w->find("txt_rod")->isReadOnly());
   }
-
-  void geometryFollowsTheDesign_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::newRow("txt_Stroke") << "txt_Stroke" << QRect(2700, 2088, 708, 360);
-    QTest::newRow("txt_IVA") << "txt_IVA" << QRect(2700, 3120, 708, 360);
-    QTest::newRow("Txt_BDC") << "Txt_BDC" << QRect(2688, 5352, 708, 360);
-    QTest::newRow("Com_exit") << "Com_exit" << QRect(4644, 6316, 1356, 492);
-    QTest::newRow("Shape1") << "Shape1" << QRect(312, 3960, 3540, 2004);
-  }
-  void geometryFollowsTheDesign() {
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QCOMPARE(w->boxInTabControl(name.toLatin1().constData()), pixelsFromTwips(twips));
-  }
 };
 
 VELMORA_UI_TEST_MAIN(TestDynamicStrokePage)

@@ -27,30 +27,17 @@ double scaleFactor() {
   return ok && f > 0 ? f : 1.0;
 }
 
-// The pages, and -1 for the strip above the tab control.
-const QList<int> kSurfaces{-1, 0, 1, 2};
-
-// What a user sees of one page or of the strip: its named controls. Their
-// boxes are taken relative to the window's client area, in device-
-// independent pixels.
+// What a user sees of one page or of the strip: the controls of its table,
+// the page brought to the front. Their boxes are taken relative to the
+// window's client area, in device-independent pixels.
 QList<QWidget*> controlsOf(MainWindow& window, int surface) {
-  QWidget* client = window.centralWidget();
-  QList<QWidget*> found;
-  if (surface < 0) {
-    for (QWidget* w : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (w != window.tabControl()) found << w;
-    }
-  } else {
+  if (surface >= 0) {
     window.tabControl()->setCurrentIndex(surface);
     QApplication::processEvents();
-    found = window.tabControl()->currentPage()->findChildren<QWidget*>();
   }
   QList<QWidget*> controls;
-  for (QWidget* w : found) {
-    if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
-        w->isVisibleTo(client)) {
-      controls << w;
-    }
+  for (const design::Control& c : tableOf(surface)) {
+    controls << window.findChild<QWidget*>(nameOf(c));
   }
   return controls;
 }
@@ -337,12 +324,19 @@ class TestHighDpi : public QObject {
     QVERIFY(checked > 0);
   }
 
-  void controlsStayInsideTheirParent_data() { addSurfaceRows(); }
-  void controlsStayInsideTheirParent() {
+  // Inside their page, or the client area, and a page's inside the frame
+  // drawn around the pages.
+  void controlsStayInsideTheirFrame_data() { addSurfaceRows(); }
+  void controlsStayInsideTheirFrame() {
     QFETCH(int, surface);
+    TabControl* tabs = w->window->tabControl();
     for (QWidget* control : controlsOf(*w->window, surface)) {
       QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
                qPrintable(control->objectName()));
+      if (surface >= 0) {
+        QVERIFY2(tabs->insideFrame().contains(w->boxInTabControl(control)),
+                 qPrintable(control->objectName()));
+      }
     }
   }
 

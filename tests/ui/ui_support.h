@@ -12,7 +12,8 @@
 
 #include "app/main_window.h"
 #include "app/tab_control.h"
-#include "pages/form.h"
+#include "pages/design.h"
+#include "pages/layout.h"
 #include "pages/shell.h"
 
 // Keeps every message instead of showing a modal box, and what a screen
@@ -64,18 +65,48 @@ struct WindowUnderTest {
   }
   void click(const char* name) const { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
   // The box of a control relative to the tab control, in pixels.
-  QRect boxInTabControl(const char* name) const {
-    QWidget* w = find<QWidget>(name);
-    auto* tabs = window->tabControl();
-    return QRect(w->mapTo(tabs, QPoint(0, 0)), w->size());
+  QRect boxInTabControl(const QWidget* w) const {
+    return QRect(w->mapTo(window->tabControl(), QPoint(0, 0)), w->size());
   }
+  QRect boxInTabControl(const char* name) const { return boxInTabControl(find<QWidget>(name)); }
 };
 
 // A designed box in twips as the window must place it: 15 twips a pixel,
 // each edge rounded on its own.
-inline QRect pixelsFromTwips(const QRect& twips) {
-  return QRect(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
-               qRound(twips.height() / 15.0));
+inline QRect pixelsFromTwips(const design::Twips& twips) {
+  return QRect(qRound(twips.left / 15.0), qRound(twips.top / 15.0), qRound(twips.width / 15.0),
+               qRound(twips.height / 15.0));
+}
+
+// What the user sees: the strip above the tab control (-1), and the pages.
+inline const QList<int> kSurfaces{-1, 0, 1, 2};
+
+// The table of a surface's controls.
+inline std::span<const design::Control> tableOf(int surface) {
+  switch (surface) {
+    case 0:
+      return design::kDynamicStrokePage.controls;
+    case 1:
+      return design::kCamTimingPage.controls;
+    case 2:
+      return design::kCompressionPage.controls;
+    default:
+      return design::kStrip;
+  }
+}
+
+inline QString nameOf(const design::Control& control) {
+  return QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
+}
+
+// The row of the control of that name, in whichever table it is.
+inline const design::Control& rowOf(std::string_view name) {
+  for (int surface : kSurfaces) {
+    for (const design::Control& c : tableOf(surface)) {
+      if (c.name == name) return c;
+    }
+  }
+  qFatal("no control named %.*s in the tables", int(name.size()), name.data());
 }
 
 // How often each colour occurs inside area of image.
