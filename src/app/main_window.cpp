@@ -17,10 +17,6 @@ using layout::toPixels;
 
 namespace {
 
-// The client area, below the menu bar, and the tab control in it, in twips.
-constexpr design::Twips kClientArea{0, 0, 6924, 7824};
-constexpr design::Twips kTabControl{12, 312, 6912, 7500};
-constexpr design::Font kTabCaptions{9.6, true};
 // Left to right.
 const design::Page* const kPages[] = {&design::kDynamicStrokePage, &design::kCamTimingPage,
                                       &design::kCompressionPage};
@@ -40,14 +36,14 @@ MainWindow::MainWindow(Shell& shell, QWidget* parent) : QMainWindow(parent), she
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(toPixels(kClientArea).size());
+  client->setFixedSize(toPixels(design::kClientArea).size());
   setCentralWidget(client);
 
   layout::build(client, design::kStrip);
 
-  tab_Dst = new TabControl(toPixels(kTabControl), toPixels(layout::kTabStripTwips), client);
+  tab_Dst = new TabControl(toPixels(design::kTabControl), toPixels(layout::kTabStripTwips), client);
   tab_Dst->setObjectName(QStringLiteral("tab_Dst"));
-  tab_Dst->tabBar()->setFont(layout::font(kTabCaptions));
+  tab_Dst->tabBar()->setFont(layout::font(design::kTabCaptions));
   for (const design::Page* page : kPages) {
     tab_Dst->addPage(new Page(*page, shell_),
                      QString::fromLatin1(page->caption.data(),

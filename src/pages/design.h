@@ -100,6 +100,11 @@ struct Page {
   std::span<const Command> more = {};        // other controls' commands
 };
 
+// The window: its client area, below the menu bar, and the tab control in it.
+inline constexpr Twips kClientArea{0, 0, 6924, 7824};
+inline constexpr Twips kTabControl{12, 312, 6912, 7500};
+inline constexpr Font kTabCaptions{9.6, true};
+
 // The three pages, left to right, and the strip above the tab control.
 extern const Page kDynamicStrokePage;
 extern const Page kCamTimingPage;
