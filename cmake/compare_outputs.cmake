@@ -1,7 +1,12 @@
 # Runs two commands and fails unless they write the same bytes; on a
 # difference it names the first line that differs, with both versions.
 #   cmake -DFIRST=<command> -DSECOND=<command> -DOUT=<folder> -P compare_outputs.cmake
-# A command is a list: its program, then its arguments.
+# A command is a list: its program, then its arguments. MISSING, if given,
+# is the one line said when the first command's program is not there.
+list(GET FIRST 0 first_program)
+if(DEFINED MISSING AND NOT EXISTS "${first_program}")
+  message(FATAL_ERROR "${MISSING}")
+endif()
 execute_process(COMMAND ${FIRST} OUTPUT_FILE ${OUT}/first.txt RESULT_VARIABLE first_status)
 execute_process(COMMAND ${SECOND} OUTPUT_FILE ${OUT}/second.txt RESULT_VARIABLE second_status)
 if(NOT first_status EQUAL 0 OR NOT second_status EQUAL 0)

@@ -1,15 +1,11 @@
 #include <QApplication>
-#include <QFontDatabase>
-#include <QStyleFactory>
-#include <QToolTip>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "app/app_icon.h"
+#include "app/application.h"
 #include "app/desktop_shell.h"
 #include "app/main_window.h"
-#include "pages/layout.h"
 
 namespace {
 
@@ -55,17 +51,7 @@ int main(int argc, char** argv) {
   QApplication app(qtArgc, qtArgv);
   qInstallMessageHandler(usual);
 
-  QApplication::setApplicationName(QStringLiteral("Velmora"));
-  // Desktops match the window to its .desktop entry, and so to its icon, by this id.
-  QGuiApplication::setDesktopFileName(app_icon::desktopId());
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  // The window's font is the program's font: a field lays out its empty
-  // text in the application font before it takes its own, so the desktop's
-  // font would otherwise be loaded at start-up for nothing. The design fixes
-  // the fonts of the window's controls only: tooltips, like message boxes,
-  // keep the desktop's.
-  QApplication::setFont(layout::windowFont());
-  QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+  application::setUp();
 
   DesktopShell shell;
   MainWindow window(shell);

@@ -39,8 +39,8 @@ inline constexpr std::string_view kRodTooShort =
 inline constexpr std::string_view kTooLarge =
     "A number is too large to calculate with. Check that every input is an engine dimension.";
 inline constexpr std::string_view kZeroClearance =
-    "The clearance volume (chamber, gasket, deck and piston) adds up to zero, so there is no "
-    "compression ratio. Check those inputs.";
+    "The clearance volume (chamber, gasket, deck and piston) adds up to zero or less, so there "
+    "is no compression ratio. Check those inputs.";
 
 // Calculate on the dynamic stroke length page (Com_go_Click). Writes
 // Txt_DST, Txt_BDC and the strip's txt_ICA_a.

@@ -39,7 +39,12 @@ Checked clearance_volume(Checked chamber_and_piston, Checked gasket, Checked dec
   return (chamber_and_piston + gasket) + deck;
 }
 
-Checked compression_ratio(Checked total, Checked clearance) { return total / clearance; }
+Checked compression_ratio(Checked total, Checked clearance) {
+  // Below zero the clearance volume is no more a space to compress into
+  // than none at all, and a ratio of it would mean nothing.
+  if (clearance.ok() && clearance.value() < 0.0) return total / 0.0;
+  return total / clearance;
+}
 
 Checked quench_distance(Checked deck_clearance, Checked gasket_thickness) {
   return deck_clearance + gasket_thickness;

@@ -38,9 +38,9 @@ Checked litres(Checked displayed_cubic_inches);
 Checked total_volume(Checked swept, Checked chamber_and_piston, Checked gasket, Checked deck);
 Checked clearance_volume(Checked chamber_and_piston, Checked gasket, Checked deck);
 
-// Vt / Vcl. A clearance volume of zero is Fault::division_by_zero; a
-// negative one (a dome larger than the space above the piston) is computed
-// as it comes.
+// Vt / Vcl. A clearance volume of zero or less (a dome larger than the
+// space above the piston, or the piston far above the deck) gives no ratio:
+// Fault::division_by_zero.
 Checked compression_ratio(Checked total, Checked clearance);
 
 // Quench distance: deck clearance plus gasket thickness.

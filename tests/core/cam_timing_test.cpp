@@ -55,6 +55,15 @@ TEST(CamTiming, WorkedExamples) {
        "104.87",
        {"12.63", "-4.12", "25.62", "1.095", "81.355"},
        "-3.025"},
+      // Summed from the exhaust closing as shown: its unrounded double
+      // would give 2.11012384813902.
+      {"218.805587255078",
+       "186.4052",
+       "100.2476348897",
+       "95.436445",
+       {"4.81118988969999", "13.966348627539", "24.839238627539", "-11.8562247794",
+        "18.2614247794"},
+       "2.110123848139"},
       // A 64-bit pattern is read with one rounding; rounded twice it would
       // show 9.62495019503679E+18.
       {"270",
@@ -80,6 +89,13 @@ TEST(CamTiming, WorkedExamples) {
     EXPECT_EQ(written(out, "txt_IVA"), c.events[2]);
     EXPECT_EQ(written(out, "Txt_AID_a"), c.id);
   }
+}
+
+// U+0131, whose low byte is the digit 1, ends the number: "270ı" reads as
+// 270, not 2701.
+TEST(CamTiming, ACharacterBeyondAsciiEndsTheNumber) {
+  const core::Outcome out = core::calculate_cam_timing({u"270\u0131", u"280", u"110", u"106"});
+  EXPECT_EQ(written(out, "txt_I_Open"), "29");
 }
 
 TEST(CamTiming, IntakeClosingIsComputedAsWritten) {

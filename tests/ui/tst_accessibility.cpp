@@ -218,16 +218,24 @@ class TestAccessibility : public QObject {
     QTest::addColumn<bool>("dark");
     QTest::addColumn<int>("page");
     QTest::addColumn<bool>("inactive");
+    QTest::addColumn<bool>("atStart");
     for (int page = 0; page < 3; ++page) {
-      QTest::addRow("desktop palette, page %d", page) << false << page << false;
-      QTest::addRow("dark palette, page %d", page) << true << page << false;
+      QTest::addRow("desktop palette, page %d", page) << false << page << false << false;
+      QTest::addRow("dark palette, page %d", page) << true << page << false << false;
     }
-    QTest::addRow("dark palette, inactive window") << true << 0 << true;
+    QTest::addRow("dark palette, inactive window") << true << 0 << true << false;
+    QTest::addRow("dark palette from the start") << true << 0 << false << true;
   }
   void textIsReadable() {
     QFETCH(bool, dark);
     QFETCH(int, page);
     QFETCH(bool, inactive);
+    QFETCH(bool, atStart);
+    if (atStart) {
+      w.reset();
+      QApplication::setPalette(darkPalette());
+      w = std::make_unique<WindowUnderTest>();
+    }
     fillEveryField();
     if (dark) QApplication::setPalette(darkPalette());
     w->showPage(page);
@@ -361,6 +369,45 @@ class TestAccessibility : public QObject {
       QCOMPARE(focus, start);
       QCOMPARE(w->messages.spoken, QStringList{w->window->tabControl()->tabBar()->tabText(to)});
     }
+  }
+
+  // A click on a tab names the page only where the focus stays on the strip:
+  // where it moves into the page, the screen reader names the page itself.
+  void clickedTabIsNamedOnce_data() {
+    QTest::addColumn<bool>("stripFocused");
+    QTest::newRow("focus in a field") << false;
+    QTest::newRow("focus on the strip") << true;
+  }
+  void clickedTabIsNamedOnce() {
+    QFETCH(bool, stripFocused);
+    QTabBar* bar = w->window->tabControl()->tabBar();
+    QWidget* start = stripFocused ? static_cast<QWidget*>(bar) : w->find("txt_Stroke");
+    start->setFocus();
+    w->messages.spoken.clear();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    QCOMPARE(w->window->tabControl()->currentIndex(), 1);
+    QCOMPARE(w->messages.spoken, stripFocused ? QStringList{bar->tabText(1)} : QStringList{});
+  }
+
+  // A caption names its field, and for flat review lies on the field's line.
+  void captionsShareTheirFieldsLine() {
+    fillEveryField();
+    int checked = 0;
+    for (int page = 0; page < 3; ++page) {
+      w->showPage(page);
+      for (QLabel* label : w->window->tabControl()->currentPage()->findChildren<QLabel*>()) {
+        if (label->buddy() == nullptr) continue;
+        QAccessibleInterface* caption = accessible(label);
+        QAccessibleInterface* field = accessible(label->buddy());
+        const QRect line = field->textInterface()->characterRect(0);
+        QCOMPARE(caption->rect().center().y(), line.center().y());
+        const auto labelled = caption->relations(QAccessible::Labelled);
+        QVERIFY2(labelled.size() == 1 && labelled[0].first->object() == label->buddy(),
+                 qPrintable(label->objectName()));
+        ++checked;
+      }
+    }
+    QCOMPARE(checked, 27);
   }
 
   void tabsAreNamedByTheirCaptions() {

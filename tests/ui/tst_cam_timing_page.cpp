@@ -92,6 +92,7 @@ class TestCamTimingPage : public QObject {
     QCOMPARE(writtenFields(), before);
     QCOMPARE(w->text("txt_IVA"), "45");
     QCOMPARE(w->text("Txt_AID_a"), "270");
+    QCOMPARE(w->messages.spoken.size(), 1);  // the first Calculate's results only
   }
 
   void clearEmptiesOnlyTheInputs() {

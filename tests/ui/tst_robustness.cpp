@@ -315,6 +315,8 @@ class TestRobustness : public QObject {
     // volumes, which leave the range; the bore fails before it.
     QTest::newRow("bore 1E155") << 2 << "txt_bore"
                                 << "1E155" << tooLarge << 0;
+    QTest::newRow("chamber 1E400") << 2 << "txt_CCvol"
+                                   << "1E400" << tooLarge << 0;
     QTest::newRow("cylinders 1E308") << 2 << "txt_cyl"
                                      << "1E308" << tooLarge << 0;
     QTest::newRow("gasket bore 1E155") << 2 << "txt_gasb"

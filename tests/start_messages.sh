@@ -1,7 +1,8 @@
 #!/bin/sh
 # Velmora started on a display that is not there says so in one line and
-# exits with 1, instead of Qt's abort with advice to reinstall.
-#   start_without_display.sh VELMORA
+# exits with 1, instead of Qt's abort with advice to reinstall; started on
+# one, it lets Qt's own messages through again once the window is up.
+#   start_messages.sh VELMORA
 velmora=$1
 failed=0
 
@@ -25,4 +26,19 @@ expect_one_line() {
 expect_one_line "X server not running" DISPLAY=:9999
 expect_one_line "Wayland compositor not running" WAYLAND_DISPLAY=velmora-no-such-display \
   XDG_SESSION_TYPE=wayland
+# Qt's offscreen platform warns as the fixed-size window is shown.
+log=$(mktemp)
+QT_QPA_PLATFORM=offscreen "$velmora" 2>"$log" </dev/null &
+pid=$!
+for _ in $(seq 100); do
+  grep -q propagateSizeHints "$log" && break
+  sleep 0.1
+done
+kill "$pid"
+if ! grep -q propagateSizeHints "$log"; then
+  echo "no warning of Qt's passed on after start:"
+  cat "$log"
+  failed=1
+fi
+rm -f "$log"
 exit $failed
