@@ -24,8 +24,10 @@ expect_one_line() {
 }
 
 expect_one_line "X server not running" DISPLAY=:9999
+runtime=$(mktemp -d)
 expect_one_line "Wayland compositor not running" WAYLAND_DISPLAY=velmora-no-such-display \
-  XDG_SESSION_TYPE=wayland
+  XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$runtime"
+rmdir "$runtime"
 # Qt's offscreen platform warns as the fixed-size window is shown.
 log=$(mktemp)
 QT_QPA_PLATFORM=offscreen "$velmora" 2>"$log" </dev/null &

@@ -85,7 +85,7 @@ try:
     start(sys.argv[1])
     subprocess.run(["xdotool", "search", "--sync", "--name", "Compression Ratio Calculator$",
                     "windowfocus", "--sync"], check=True, timeout=30)
-    said("Compression Ratio Calculator frame")
+    said("Cam Timing, & Compression Ratio Calculator")  # the window's title
     said("Crank Stroke", said("Dynamic Stroke Length Calculator page tab", key("Tab")))
     # Calculate: the results with their captions, the focus staying on the button.
     key("3", "period", "4", "8", "Tab", "6", "Tab", "6", "6", "Tab", "space")
