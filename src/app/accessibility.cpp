@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <utility>
 
 #include "app/tab_control.h"
 #include "pages/layout.h"
@@ -151,39 +152,60 @@ void install() {
   Q_UNUSED(installed);
 }
 
-void followPages(TabControl* tabs, std::function<void(const QString&)> say) {
-  QTabBar* bar = tabs->tabBar();
-  // Named once in the stack: naming a page tells a screen reader, which asks
-  // for the page's role then, and the role depends on where the page is.
-  for (int i = 0; i < bar->count(); ++i) tabs->page(i)->setAccessibleName(bar->tabText(i));
+namespace {
 
+// Says a page's name where a screen reader would not say it by itself, and
+// tells it which page is the stack's one child.
+class PageNames : public QObject {
+ public:
+  PageNames(TabControl* tabs, std::function<void(const QString&)> say)
+      : QObject(tabs), tabs_(tabs), say_(std::move(say)), front_(tabs->currentPage()) {
+    connect(tabs->tabBar(), &QTabBar::currentChanged, this, &PageNames::cameToFront);
+    connect(tabs->tabBar(), &QTabBar::tabBarClicked, this, &PageNames::tabClicked);
+  }
+
+ private:
   // Runs after the tab control has brought the page to the front, and the
   // focus with it when it was on the page left.
-  QObject::connect(bar, &QTabBar::currentChanged, tabs,
-                   [tabs, say, behind = QPointer<QWidget>(tabs->currentPage())](int index) mutable {
-                     QWidget* front = tabs->currentPage();
-                     if (behind.isNull() || behind == front) return;
-                     // The stack's one accessible child is another page now.
-                     QAccessibleEvent left(behind, QAccessible::ObjectDestroyed);
-                     QAccessible::updateAccessibility(&left);
-                     QAccessibleEvent came(front, QAccessible::ObjectCreated);
-                     QAccessible::updateAccessibility(&came);
-                     behind = front;
-                     // A screen reader names the page when the focus moves
-                     // into it, and the tab when the focus is on the strip;
-                     // otherwise the focus stays outside the page.
-                     QWidget* focus = QApplication::focusWidget();
-                     if (focus != tabs->tabBar() && !front->isAncestorOf(focus)) {
-                       say(tabs->tabBar()->tabText(index));
-                     }
-                   });
+  void cameToFront(int index) {
+    QWidget* behind = front_;
+    front_ = tabs_->currentPage();
+    if (behind == nullptr || behind == front_) return;
+    QAccessibleEvent left(behind, QAccessible::ObjectDestroyed);
+    QAccessible::updateAccessibility(&left);
+    QAccessibleEvent came(front_, QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&came);
+    // A screen reader names the page when the focus moves into it, and the
+    // tab when the focus is on the strip; otherwise the focus stays outside
+    // the page.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != tabs_->tabBar() && !front_->isAncestorOf(focus)) say_(name(index));
+  }
+
   // A click on a tab while the strip has the focus: Orca takes the clicked
   // tab as known already and says nothing.
-  QObject::connect(bar, &QTabBar::tabBarClicked, tabs, [tabs, say](int index) {
-    if (tabs->tabBar()->hasFocus() && index >= 0 && index != tabs->currentIndex()) {
-      say(tabs->tabBar()->tabText(index));
+  void tabClicked(int index) {
+    if (tabs_->tabBar()->hasFocus() && index >= 0 && index != tabs_->currentIndex()) {
+      say_(name(index));
     }
-  });
+  }
+
+  QString name(int index) const { return tabs_->tabBar()->tabText(index); }
+
+  TabControl* tabs_;
+  std::function<void(const QString&)> say_;
+  QPointer<QWidget> front_;
+};
+
+}  // namespace
+
+void followPages(TabControl* tabs, std::function<void(const QString&)> say) {
+  // Named once in the stack: naming a page tells a screen reader, which asks
+  // for the page's role then, and the role depends on where the page is.
+  for (int i = 0; i < tabs->tabBar()->count(); ++i) {
+    tabs->page(i)->setAccessibleName(tabs->tabBar()->tabText(i));
+  }
+  new PageNames(tabs, std::move(say));
 }
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
