@@ -26,10 +26,6 @@
 
 namespace {
 
-QString text(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // One plain widget a row, placed where the row says (top: where parent's
 // top lies in the table's coordinates).
 void populate(QWidget* parent, std::span<const design::Control> controls, int top, bool styled) {
@@ -42,7 +38,7 @@ void populate(QWidget* parent, std::span<const design::Control> controls, int to
       case CentredLabel:
       case WrappingLabel:
       case GrowingLabel: {
-        auto* l = new QLabel(text(c.caption), parent);
+        auto* l = new QLabel(layout::text(c.caption), parent);
         l->setWordWrap(c.kind == WrappingLabel || c.kind == GrowingLabel);
         w = l;
         break;
@@ -50,9 +46,9 @@ void populate(QWidget* parent, std::span<const design::Control> controls, int to
       case Input:
       case Result:
       case Display: {
-        auto* e = new QLineEdit(text(c.caption), parent);
+        auto* e = new QLineEdit(layout::text(c.caption), parent);
         e->setReadOnly(c.kind != Input);
-        e->setToolTip(text(c.details.tooltip));
+        e->setToolTip(layout::text(c.details.tooltip));
         if (styled && c.details.paint != design::Paint::Platform) {
           QPalette p = e->palette();
           p.setColor(QPalette::Text, c.details.paint == design::Paint::GreenText
@@ -65,13 +61,13 @@ void populate(QWidget* parent, std::span<const design::Control> controls, int to
         break;
       }
       case Button:
-        w = new QPushButton(text(c.caption), parent);
+        w = new QPushButton(layout::text(c.caption), parent);
         break;
       case CheckBox:
-        w = new QCheckBox(text(c.caption), parent);
+        w = new QCheckBox(layout::text(c.caption), parent);
         break;
       case OptionButton: {
-        auto* r = new QRadioButton(text(c.caption), parent);
+        auto* r = new QRadioButton(layout::text(c.caption), parent);
         if (options == nullptr) options = new QButtonGroup(parent);
         options->addButton(r);
         w = r;
@@ -114,7 +110,7 @@ int main(int argc, char** argv) {
        {&design::kDynamicStrokePage, &design::kCamTimingPage, &design::kCompressionPage}) {
     auto* widget = new QWidget(tabs);
     populate(widget, page->controls, layout::kTabStripTwips, styled);
-    QString caption = text(page->caption);
+    QString caption = layout::text(page->caption);
     // Two lines, as the program's tab strip wraps them.
     if (styled) caption.replace(caption.lastIndexOf(u' '), 1, u'\n');
     tabs->addTab(widget, caption);

@@ -45,9 +45,7 @@ MainWindow::MainWindow(Shell& shell, QWidget* parent) : QMainWindow(parent), she
   tab_Dst->setObjectName(QStringLiteral("tab_Dst"));
   tab_Dst->tabBar()->setFont(layout::font(design::kTabCaptions));
   for (const design::Page* page : kPages) {
-    tab_Dst->addPage(new Page(*page, shell_),
-                     QString::fromLatin1(page->caption.data(),
-                                         static_cast<qsizetype>(page->caption.size())));
+    tab_Dst->addPage(new Page(*page, shell_), layout::text(page->caption));
   }
   tab_Dst->setCurrentIndex(0);
   accessibility::followPages(tab_Dst, [this](const QString& caption) { shell_.announce(caption); });

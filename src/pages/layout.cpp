@@ -17,6 +17,10 @@ namespace layout {
 
 using design::Kind;
 
+QString text(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
 int toPixels(int twips) { return qRound(static_cast<double>(twips) / kTwipsPerPixel); }
 
 QRect toPixels(const design::Twips& box) {
@@ -72,10 +76,6 @@ void Label::showEvent(QShowEvent* event) {
 }
 
 namespace {
-
-QString text(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // An option button that stays a tab stop. When a button of an exclusive
 // group gains the focus, Qt takes Tab focus away from the group's other

@@ -17,6 +17,9 @@ inline constexpr int kTwipsPerPixel = 15;
 // included; the strip takes the top 600 twips.
 inline constexpr int kTabStripTwips = 600;
 
+// A table's text: a name, caption or tooltip.
+QString text(std::string_view s);
+
 int toPixels(int twips);
 QRect toPixels(const design::Twips& box);
 

@@ -12,13 +12,9 @@
 namespace outcome {
 namespace {
 
-QString ascii(std::string_view control) {
-  return QString::fromLatin1(control.data(), static_cast<qsizetype>(control.size()));
-}
-
 template <typename Control>
 Control* find(const QWidget* window, std::string_view control) {
-  auto* found = window->findChild<Control*>(ascii(control));
+  auto* found = window->findChild<Control*>(layout::text(control));
   Q_ASSERT_X(found != nullptr, "outcome", "no control of that name and kind");
   return found;
 }
@@ -55,7 +51,7 @@ bool carryOut(const core::Outcome& outcome, QWidget* window, Shell& shell) {
     }
   }
   if (outcome.message.empty()) return true;
-  shell.show_message(ascii(outcome.message));
+  shell.show_message(layout::text(outcome.message));
   return false;
 }
 
@@ -63,7 +59,7 @@ QString readOut(std::span<const design::Spoken> results, const QWidget* window) 
   QStringList spoken;
   for (const design::Spoken& r : results) {
     const auto* field = find<QLineEdit>(window, r.field);
-    const QString caption = r.caption.empty() ? captionOf(field, window) : ascii(r.caption);
+    const QString caption = r.caption.empty() ? captionOf(field, window) : layout::text(r.caption);
     spoken << caption + QLatin1Char(' ') +
                   (field->text().isEmpty() ? QStringLiteral("blank") : field->text());
   }

@@ -10,10 +10,6 @@
 
 namespace {
 
-QString ascii(std::string_view s) {
-  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 bool isTabStop(design::Kind kind) {
   using enum design::Kind;
   return kind == Input || kind == Display || kind == Button || kind == CheckBox ||
@@ -26,7 +22,7 @@ Page::Page(const design::Page& design, Shell& shell, QWidget* parent)
     : QWidget(parent), design_(design), shell_(shell) {
   layout::build(this, design.controls, layout::kTabStripTwips);
   auto clicked = [this](std::string_view control, auto command) {
-    connect(findChild<QAbstractButton*>(ascii(control)), &QAbstractButton::clicked, this, command);
+    connect(findChild<QAbstractButton*>(layout::text(control)), &QAbstractButton::clicked, this, command);
   };
   // clicked, not toggled: only the user's clicks (and Space) run a command.
   clicked(design.calculate.control, [this] { run(design_.calculate); });
@@ -40,7 +36,7 @@ Page::Page(const design::Page& design, Shell& shell, QWidget* parent)
 QList<QWidget*> Page::focusOrder() const {
   QList<QWidget*> order;
   for (const design::Control& c : design_.controls) {
-    if (isTabStop(c.kind)) order << findChild<QWidget*>(ascii(c.name));
+    if (isTabStop(c.kind)) order << findChild<QWidget*>(layout::text(c.name));
   }
   return order;
 }
@@ -52,7 +48,7 @@ void Page::run(const design::Command& command) {
 }
 
 void Page::clear() {
-  for (std::string_view field : design_.clears) findChild<QLineEdit*>(ascii(field))->clear();
+  for (std::string_view field : design_.clears) findChild<QLineEdit*>(layout::text(field))->clear();
 }
 
 void Page::exit() { shell_.end_program(); }

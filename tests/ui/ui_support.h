@@ -95,9 +95,7 @@ inline std::span<const design::Control> tableOf(int surface) {
   }
 }
 
-inline QString nameOf(const design::Control& control) {
-  return QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
-}
+inline QString nameOf(const design::Control& control) { return layout::text(control.name); }
 
 // The row of the control of that name, in whichever table it is.
 inline const design::Control& rowOf(std::string_view name) {
