@@ -43,7 +43,8 @@ bool has_title(Display* display, Window window, const char* title) {
   unsigned char* value = nullptr;
   bool same = false;
   if (XGetWindowProperty(display, window, name, 0, 1024, False, utf8, &type, &format, &count,
-                         &after, &value) == Success && value != nullptr) {
+                         &after, &value) == Success &&
+      value != nullptr) {
     same = std::strcmp(reinterpret_cast<const char*>(value), title) == 0;
     XFree(value);
   }
@@ -61,8 +62,8 @@ long long cpu_ticks(pid_t pid) {
   line[n] = '\0';
   const char* p = std::strrchr(line, ')');  // the command's name may hold blanks
   unsigned long long user = 0, system = 0;
-  if (p == nullptr || std::sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &user,
-                          &system) != 2) {
+  if (p == nullptr || std::sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu",
+                                  &user, &system) != 2) {
     return -1;
   }
   return static_cast<long long>(user + system);

@@ -116,8 +116,7 @@ int main(int argc, char** argv) {
       {
           {"window icon / every installed size", "BM_window_icon",
            "BM_window_icon_every_installed_size", 0.25},
-          {"design fonts / the default family", "BM_design_fonts", "BM_default_family_fonts",
-           1.2},
+          {"design fonts / the default family", "BM_design_fonts", "BM_default_family_fonts", 1.2},
       },
       {
           {"window icon, built and converted", "BM_window_icon", 0.5e-3},

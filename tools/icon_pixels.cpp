@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
   }
   std::fprintf(out, "constexpr Pixels kSizes[] = {");
   for (int size : sizes) std::fprintf(out, "{%d, k%d}, ", size, size);
-  std::fprintf(out, "};\n\n}  // namespace\n\nconst std::span<const Pixels> kWindowIcon = kSizes;\n\n"
-                    "}  // namespace app_icon\n");
+  std::fprintf(out,
+               "};\n\n}  // namespace\n\nconst std::span<const Pixels> kWindowIcon = kSizes;\n\n"
+               "}  // namespace app_icon\n");
   return std::fclose(out) == 0 ? 0 : 1;
 }

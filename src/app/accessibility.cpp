@@ -147,8 +147,8 @@ void filterEvents(QAccessibleEvent* event) {
 }  // namespace
 
 void install() {
-  static const bool installed = (QAccessible::installFactory(roleOf),
-                                 QAccessible::installUpdateHandler(filterEvents), true);
+  static const bool installed =
+      (QAccessible::installFactory(roleOf), QAccessible::installUpdateHandler(filterEvents), true);
   Q_UNUSED(installed);
 }
 

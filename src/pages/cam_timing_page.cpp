@@ -10,6 +10,8 @@ using enum Paint;
 
 constexpr std::string_view kDurationTip = "Advertised not .050\" duration";
 
+// One row a control; clang-format would break a row into one line a field.
+// clang-format off
 constexpr Control kControls[] = {
     {"lab_header", CentredLabel, "Timing and Overlap Calculator", {1320, 912, 4284, 348}, kTitle},
     {"shp_input_2", Outline, "", {336, 1584, 6252, 1956}},
@@ -58,12 +60,13 @@ constexpr Control kControls[] = {
     {"lab_credit4", Label, "Cam timing and overlap", {4668, 6936, 1560, 192}},
     {"lab_credit6", Label, "Written by the Velmora developers", {312, 7152, 1812, 192}},
 };
+// clang-format on
 
 // In the page's order, each event named by its row and its column.
 constexpr Spoken kResults[] = {
-    {"Intake opens BTDC", "txt_I_Open"},   {"Intake closes ABDC", "txt_I_Close"},
-    {"Exhaust opens BBDC", "txt_E_Open"},  {"Exhaust closes ATDC", "txt_E_Close"},
-    {"Overlap", "txt_overlap"},            {"Total Cam Adv", "txt_ADV"},
+    {"Intake opens BTDC", "txt_I_Open"},  {"Intake closes ABDC", "txt_I_Close"},
+    {"Exhaust opens BBDC", "txt_E_Open"}, {"Exhaust closes ATDC", "txt_E_Close"},
+    {"Overlap", "txt_overlap"},           {"Total Cam Adv", "txt_ADV"},
 };
 
 constexpr std::string_view kCleared[] = {"txt_i_dur", "txt_e_dur", "txt_LSA", "txt_ILC"};

@@ -11,6 +11,8 @@ using enum Paint;
 
 constexpr std::string_view kPistonQuestion = "What type of pistons do you have?";
 
+// One row a control; clang-format would break a row into one line a field.
+// clang-format off
 constexpr Control kControls[] = {
     {"lab_CRC", Label, "Compression Ratio Calculator", {1656, 744, 4188, 348}, kTitle},
     {"Lab_cyl", Label, "Number of Cylinders", {600, 1176, 2052, 240}, kBold, {.names = "txt_cyl"}},
@@ -63,6 +65,7 @@ constexpr Control kControls[] = {
     {"lab_credit8", GrowingLabel, "Compression ratio, static and dynamic", {4668, 6936, 1932, 384}},
     {"lab_credit10", Label, "Written by the Velmora developers", {312, 7152, 1812, 192}},
 };
+// clang-format on
 
 // The ratio is read out under its label's caption, static or dynamic.
 constexpr Spoken kResults[] = {

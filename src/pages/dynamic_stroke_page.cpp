@@ -8,6 +8,8 @@ namespace {
 using enum Kind;
 using enum Paint;
 
+// One row a control; clang-format would break a row into one line a field.
+// clang-format off
 constexpr Control kControls[] = {
     {"Lab_DSC_", CentredLabel, "Dynamic Stroke Length Calculator", {1356, 912, 4740, 348}, kTitle},
     {"Shape3", Outline, "", {300, 1608, 3540, 2148}},
@@ -44,14 +46,14 @@ constexpr Control kControls[] = {
     {"Lab_credit2", Label, "Written by the Velmora developers", {312, 7152, 3024, 192}},
     {"lab_credit3", Label, "Dynamic stroke geometry", {4668, 6936, 1716, 192}},
 };
+// clang-format on
 
 constexpr Spoken kResults[] = {
     {"Dynamic Stroke Length", "Txt_DST"},
     {"Distance of piston from BDC", "Txt_BDC"},
 };
 
-constexpr std::string_view kCleared[] = {"txt_rod", "txt_IVA", "Txt_DST", "Txt_BDC",
-                                         "txt_Stroke"};
+constexpr std::string_view kCleared[] = {"txt_rod", "txt_IVA", "Txt_DST", "Txt_BDC", "txt_Stroke"};
 
 }  // namespace
 

@@ -22,7 +22,8 @@ Page::Page(const design::Page& design, Shell& shell, QWidget* parent)
     : QWidget(parent), design_(design), shell_(shell) {
   layout::build(this, design.controls, layout::kTabStripTwips);
   auto clicked = [this](std::string_view control, auto command) {
-    connect(findChild<QAbstractButton*>(layout::text(control)), &QAbstractButton::clicked, this, command);
+    connect(findChild<QAbstractButton*>(layout::text(control)), &QAbstractButton::clicked, this,
+            command);
   };
   // clicked, not toggled: only the user's clicks (and Space) run a command.
   clicked(design.calculate.control, [this] { run(design_.calculate); });

@@ -7,6 +7,8 @@ namespace {
 
 using enum Kind;
 
+// One row a control; clang-format would break a row into one line a field.
+// clang-format off
 constexpr Control kControls[] = {
     {"Lab_int_adv_dur", Label, "Advertised Intake Dur in use", {312, 60, 1992, 192}, kWindowFont,
      {.names = "Txt_AID_a"}},
@@ -17,6 +19,7 @@ constexpr Control kControls[] = {
     {"txt_ICA_a", Display, "", {5832, 12, 588, 288}, kWindowFont,
      {.tooltip = "As calculated on DSL page"}},
 };
+// clang-format on
 
 }  // namespace
 

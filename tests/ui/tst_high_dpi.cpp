@@ -85,8 +85,8 @@ QHash<int, Layout> layoutAtFactorOne(QString* error) {
   for (const QString& line : lines) {
     const QStringList f = line.split(u' ');
     if (f.size() != 6) continue;
-    layouts[f[0].toInt()].insert(
-        f[1], QRect(f[2].toInt(), f[3].toInt(), f[4].toInt(), f[5].toInt()));
+    layouts[f[0].toInt()].insert(f[1],
+                                 QRect(f[2].toInt(), f[3].toInt(), f[4].toInt(), f[5].toInt()));
   }
   return layouts;
 }

@@ -60,8 +60,8 @@ class TestMainWindow : public QObject {
     const QColor buttonFace = tabs->palette().color(QPalette::Button);
     QCOMPARE(inside, buttonFace);
     QLabel* caption = w->find<QLabel>("Lab_Inputs");
-    QCOMPARE(QColor(mostCommon(colourCounts(
-                 shot, QRect(caption->mapTo(tabs, QPoint(0, 0)), caption->size())))),
+    QCOMPARE(QColor(mostCommon(
+                 colourCounts(shot, QRect(caption->mapTo(tabs, QPoint(0, 0)), caption->size())))),
              buttonFace);
     bool lineUnderTheOthers = false;
     for (int y = bar->height() - 3; y < pageBox.top() + 3; ++y) {
