@@ -30,8 +30,15 @@ metainfo=$share/metainfo/$id.metainfo.xml
 [ -f "$metainfo" ] || fail "no AppStream metainfo at ${metainfo#"$root"}"
 # --strict fails on anything above a pedantic hint; validate-tree also checks
 # that the metainfo, the desktop entry and the icons agree with each other.
-appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
-appstreamcli validate-tree --no-net --strict "$root" || fail "appstreamcli validate-tree"
+# Velmora has no homepage: AppStream 1.0's warning of the missing one is the
+# only finding accepted (0.16 does not know it).
+accepted=()
+if ! appstreamcli --version | grep -q 'version: 0\.'; then
+  accepted=(--override=url-homepage-missing=pedantic)
+fi
+appstreamcli validate --no-net --strict "${accepted[@]}" "$metainfo" || fail "appstreamcli validate"
+appstreamcli validate-tree --no-net --strict "${accepted[@]}" "$root" ||
+  fail "appstreamcli validate-tree"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
   || fail "the metainfo does not launch $id.desktop"

@@ -54,18 +54,18 @@ class LabelAccessible : public QAccessibleWidget {
 };
 
 // The stack of pages, as a plain container, where Qt would make it a
-// "layered pane" that Orca reads out and lists. Its one accessible child is
-// the page in front. Screen readers keep what they first learn of whether
-// an object is visible, and Qt 6.4 tells them only when an object starts or
-// stops showing: a page or control they first see while it is behind stays
-// invisible to them for good, and Orca's flat review leaves it out. So they
-// never see the pages behind, and hear nothing from the controls hidden
-// with them (see filterEvents).
+// "layered pane" that Orca reads out and lists.
 class PageStackAccessible : public QAccessibleWidget {
  public:
   explicit PageStackAccessible(QStackedWidget* stack)
       : QAccessibleWidget(stack, QAccessible::Client) {}
 
+  // Screen readers keep what they first learn of whether an object is
+  // visible: a page or control they first see while it is behind stays
+  // invisible to them for good, and Orca's flat review leaves it out (Orca 43
+  // with Qt 6.4 and Orca 48 with Qt 6.8 alike). So the stack's one accessible
+  // child is the page in front; they never see the pages behind, and hear
+  // nothing from the controls hidden with them (see filterEvents).
   int childCount() const override { return front() != nullptr ? 1 : 0; }
   QAccessibleInterface* child(int index) const override {
     return index == 0 && front() != nullptr ? QAccessible::queryAccessibleInterface(front())
@@ -121,10 +121,13 @@ QAccessibleInterface* roleOf(const QString&, QObject* object) {
   return announcerRole(widget);
 }
 
-// Passes on every accessibility event but two kinds:
+// The update handler installed before ours, if any.
+QAccessible::UpdateHandler passOn = nullptr;
+
+// Passes on every accessibility event but:
 // - those of a widget hidden with an ancestor, such as the controls of a
 //   page going behind: a screen reader asks about a control's state when it
-//   hears from it, and keeps the answer;
+//   hears from it, and keeps the answer (PageStackAccessible);
 // - the tab bar's selection of a new tab while the focus is elsewhere, as
 //   on Ctrl+Tab: Orca 48 takes the selected tab for the focus, says the
 //   page's name again after the focused field, again on the next Tab, and
@@ -138,7 +141,12 @@ void filterEvents(QAccessibleEvent* event) {
       return;
     }
   }
-  // With no handler installed, Qt hands the event to the platform's bridge.
+  if (passOn != nullptr) {
+    passOn(event);
+    return;
+  }
+  // Qt hands an event to the platform's bridge only while no handler is
+  // installed: there is no other way to it.
   QAccessible::installUpdateHandler(nullptr);
   QAccessible::updateAccessibility(event);
   QAccessible::installUpdateHandler(filterEvents);
@@ -171,6 +179,8 @@ class PageNames : public QObject {
     QWidget* behind = front_;
     front_ = tabs_->currentPage();
     if (behind == nullptr || behind == front_) return;
+    // The stack's one accessible child is another page now: the page behind
+    // is gone from a screen reader's tree, the page in front new in it.
     QAccessibleEvent left(behind, QAccessible::ObjectDestroyed);
     QAccessible::updateAccessibility(&left);
     QAccessibleEvent came(front_, QAccessible::ObjectCreated);
@@ -220,7 +230,6 @@ void Announcer::say(const QString& text) {
 #else
 
 Announcer::Announcer(QWidget* window) : QWidget(window), message_(new QWidget(this)) {
-  install();
   message_->hide();
   hide();
 }

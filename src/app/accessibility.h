@@ -12,8 +12,8 @@ class TabControl;
 // said as pages come to the front, and the announcements of results.
 namespace accessibility {
 
-// Installs the program's roles and its filter of accessibility events; the
-// window calls it before it builds any control. Safe to call again.
+// Installs the program's roles and its filter of accessibility events,
+// once, before the window is built: main calls it, and the tests' main.
 void install();
 
 // Names each page after its tab and has say() speak a page's name when it

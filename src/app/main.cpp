@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/accessibility.h"
 #include "app/application.h"
 #include "app/desktop_shell.h"
 #include "app/main_window.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(usual);
 
   application::setUp();
+  accessibility::install();
 
   DesktopShell shell;
   MainWindow window(shell);

@@ -26,7 +26,6 @@ QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 MainWindow::MainWindow(Shell& shell, QWidget* parent) : QMainWindow(parent), shell_(shell) {
-  accessibility::install();
   setObjectName(QStringLiteral("frm_DST_TIM"));
   // The "&" is part of the title, shown as it stands.
   setWindowTitle(

@@ -242,6 +242,7 @@ QStringList missingEdges(const QImage& shot, const QRect& box, const QColor& ink
 int printLayout(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  accessibility::install();
   WindowUnderTest w;
   for (int surface : kSurfaces) {
     const Layout layout = layoutOf(*w.window, surface);
@@ -416,6 +417,7 @@ int main(int argc, char** argv) {
   if (argc > 1 && qstrcmp(argv[1], kPrintLayout) == 0) return printLayout(1, argv);
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  accessibility::install();
   TestHighDpi test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 
+#include "app/accessibility.h"
 #include "app/main_window.h"
 #include "app/tab_control.h"
 #include "pages/design.h"
@@ -134,6 +135,7 @@ inline QRgb mostCommon(const QHash<QRgb, int>& counts) {
   int main(int argc, char** argv) {                                          \
     QApplication app(argc, argv);                                            \
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); \
+    accessibility::install();                                                \
     TestClass test;                                                          \
     return QTest::qExec(&test, argc, argv);                                  \
   }
