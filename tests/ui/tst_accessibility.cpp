@@ -269,6 +269,41 @@ class TestAccessibility : public QObject {
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
   }
 
+  // GNOME's GTK theme fills fields with the page's own colour, or a shade
+  // darker: every field still stands out from its page at a glance, light or
+  // dark, from the start or after the desktop switches.
+  void fieldsStandOutFromThePage_data() {
+    QTest::addColumn<QColor>("page");
+    QTest::addColumn<QColor>("fill");  // the theme's for fields
+    QTest::addColumn<bool>("whileOpen");
+    QTest::newRow("GNOME light") << QColor(0xfa, 0xf9, 0xf8) << QColor(0xf6, 0xf5, 0xf4) << false;
+    QTest::newRow("GNOME dark, while open") << QColor(0x32, 0x32, 0x32) << QColor(0x32, 0x32, 0x32)
+                                            << true;
+  }
+  void fieldsStandOutFromThePage() {
+    QFETCH(QColor, page);
+    QFETCH(QColor, fill);
+    QFETCH(bool, whileOpen);
+    if (!whileOpen) w.reset();
+    QPalette desktop(page, page);
+    desktop.setColor(QPalette::Base, page);
+    QApplication::setPalette(desktop);
+    desktop.setColor(QPalette::Base, fill);
+    QApplication::setPalette(desktop, "QLineEdit");
+    if (!whileOpen) w = std::make_unique<WindowUnderTest>();
+    QStringList faint;
+    for (int p = 0; p < 3; ++p) {
+      w->showPage(p);
+      for (QLineEdit* field : w->window->findChildren<QLineEdit*>()) {
+        if (!field->isVisible()) continue;
+        const QImage img = field->grab().toImage();
+        const QColor drawn = mostCommon(colourCounts(img, img.rect().adjusted(3, 3, -3, -3)));
+        if (qAbs(drawn.lightness() - page.lightness()) < 5) faint << field->objectName();
+      }
+    }
+    QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
+  }
+
   // A screen reader's mouse review asks for the accessible at the pointer,
   // descending from the window as AT-SPI does: at the centre of every
   // control it is that control, never the outline rectangle around it, and
