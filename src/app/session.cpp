@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include <QFontDatabase>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QWidget>
@@ -65,20 +66,48 @@ void prepare() {
 #endif
 }
 
-void fitTitle(QWidget* window) {
-  QWindow* handle = window->windowHandle();
-  if (QGuiApplication::platformName() != QLatin1String("wayland") || handle == nullptr) return;
-  const QMargins frame = handle->frameMargins();
-  if (frame.top() == 0) return;  // the compositor draws the frame
-  const QString title = window->windowTitle();
-  if (fitsFrame(title, frame, window->width())) return;
-  window->setAccessibleName(title);
-  for (qsizetype n = title.size() - 1; n > 0; --n) {
-    const QString shortened = title.left(n).trimmed() + QChar(0x2026);  // "…"
-    if (fitsFrame(shortened, frame, window->width()) || n == 1) {
-      window->setWindowTitle(shortened);
-      return;
+namespace {
+
+// Gives the window the shortened title once Qt has made its frame: on
+// GNOME, only when the compositor has first answered, after the window is
+// shown. Until then the frame's margins are empty, as they stay where the
+// compositor draws the frame.
+class TitleFitter : public QObject {
+ public:
+  explicit TitleFitter(QWidget* window) : QObject(window), window_(window) {
+    window->windowHandle()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Expose && fit()) deleteLater();
+    return false;
+  }
+
+ private:
+  bool fit() {
+    const QMargins frame = window_->windowHandle()->frameMargins();
+    if (frame.top() == 0) return false;
+    const QString title = window_->windowTitle();
+    if (fitsFrame(title, frame, window_->width())) return true;
+    window_->setAccessibleName(title);
+    qsizetype n = title.size() - 1;
+    while (n > 1 && !fitsFrame(title.left(n).trimmed() + QChar(0x2026), frame, window_->width())) {
+      --n;
     }
+    window_->setWindowTitle(title.left(n).trimmed() + QChar(0x2026));  // "…"
+    window_->update();  // Qt draws its frame again with the window
+    return true;
+  }
+
+  QWidget* window_;
+};
+
+}  // namespace
+
+void fitTitle(QWidget* window) {
+  if (QGuiApplication::platformName() == QLatin1String("wayland") && window->windowHandle()) {
+    new TitleFitter(window);
   }
 }
 

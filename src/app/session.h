@@ -18,9 +18,10 @@ namespace session {
 // accessibility bus.
 void prepare();
 
-// Once the window is shown: where Qt draws the frame on Wayland, gives it
-// the title shortened with an ellipsis so that it ends before the close
-// button. The window's accessible name stays the whole title.
+// Once the window is shown: where Qt draws the frame on Wayland, gives it,
+// as soon as the frame is there, the title shortened with an ellipsis so
+// that it ends before the close button. The window's accessible name stays
+// the whole title.
 void fitTitle(QWidget* window);
 
 }  // namespace session
