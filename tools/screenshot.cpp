@@ -1,4 +1,5 @@
-// Renders each page of the main window to a PNG, offscreen:
+// Renders each page of the main window to a PNG, offscreen, set up as the
+// program sets itself up:
 //   QT_QPA_PLATFORM=offscreen velmora-screenshot OUTPUT_DIR          page0.png ... page2.png
 //   QT_QPA_PLATFORM=offscreen velmora-screenshot --dark OUTPUT_DIR   page0-dark.png ...
 // With --dark the desktop palette is a dark one and every page holds an
@@ -9,11 +10,12 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
-#include <QStyleFactory>
+#include <QThread>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
 
+#include "app/application.h"
 #include "app/main_window.h"
 #include "app/tab_control.h"
 #include "pages/shell.h"
@@ -87,7 +89,7 @@ void calculateExample(MainWindow& window) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  application::setUp();
   QStringList args = QApplication::arguments().mid(1);
   const bool dark = args.removeAll(QStringLiteral("--dark")) > 0;
   const QString dir = args.isEmpty() ? QStringLiteral(".") : args.first();
@@ -97,6 +99,13 @@ int main(int argc, char** argv) {
   NoMessages messages;
   MainWindow window(messages);
   window.show();
+  // Active, as the user sees the window in front: the active colours, and the
+  // focus frame on the tab in front.
+  window.activateWindow();
+  for (int i = 0; i < 500 && !window.isActiveWindow(); ++i) {
+    QApplication::processEvents();
+    QThread::msleep(10);
+  }
   if (dark) calculateExample(window);
   for (int page = 0; page < 3; ++page) {
     window.tabControl()->setCurrentIndex(page);
