@@ -2,7 +2,7 @@
 # Builds the Debian package with CPack and checks what lintian and
 # dpkg-shlibdeps do not: that it holds every file a desktop program installs,
 # that Depends names the Qt libraries dpkg-shlibdeps found and the fallback
-# font named by hand, and that the changelog's newest entry is this version.
+# font named by hand, that Recommends names Qt's Wayland plugin, and that the changelog's newest entry is this version.
 # Then lintian must find no error and no warning, and no hardening tag even as
 # information.
 #   check_deb.sh BUILD_DIR SCRATCH_DIR APP_ID VERSION CPACK BUILD_TYPE
@@ -28,6 +28,7 @@ echo "Depends: $depends"
 for p in libqt6widgets6 fonts-liberation2; do
   grep -qE "(^|[ ,|])$p( |,|$)" <<<"$depends" || fail "Depends does not name $p"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends does not name qt6-wayland"
 
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/velmora \
