@@ -155,9 +155,9 @@ void filterEvents(QAccessibleEvent* event) {
 }  // namespace
 
 void install() {
-  static const bool installed =
-      (QAccessible::installFactory(roleOf), QAccessible::installUpdateHandler(filterEvents), true);
-  Q_UNUSED(installed);
+  QAccessible::installFactory(roleOf);  // Qt keeps a factory once
+  const QAccessible::UpdateHandler replaced = QAccessible::installUpdateHandler(filterEvents);
+  if (replaced != filterEvents) passOn = replaced;  // a second call changes nothing
 }
 
 namespace {

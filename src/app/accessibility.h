@@ -6,14 +6,18 @@
 
 class TabControl;
 
-// What a screen reader is told about the window. Every accessibility hook
-// of the program is here: the roles and boxes Qt's defaults get wrong for
-// this window, the events a screen reader must not hear, the page names
-// said as pages come to the front, and the announcements of results.
+// What a screen reader is told about the window beyond the names and
+// descriptions the forms give their controls (layout.cpp names each field
+// by its caption, and the option buttons by their question): the roles and
+// boxes Qt's defaults get wrong for this window, the events a screen reader
+// must not hear, the page names said as pages come to the front, and the
+// announcements of results.
 namespace accessibility {
 
-// Installs the program's roles and its filter of accessibility events,
-// once, before the window is built: main calls it, and the tests' main.
+// Installs the program's roles and its filter of accessibility events
+// before the window is built: main calls it, and the tests' main. The filter
+// passes the events it keeps on to the handler it replaces, if there was one,
+// and otherwise to the platform's bridge.
 void install();
 
 // Names each page after its tab and has say() speak a page's name when it

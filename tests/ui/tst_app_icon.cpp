@@ -21,10 +21,12 @@ class TestAppIcon : public QObject {
               [](QSize a, QSize b) { return a.width() < b.width(); });
     QCOMPARE(sizes, (QList<QSize>{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}}));
     for (const QSize size : sizes) {
-      // Drawn, not blank: the backdrop covers the middle of the square.
+      // Drawn, not blank: the backdrop covers the middle of the square, and
+      // its rounded corners leave the square's corners clear.
       const QImage image = icon.pixmap(size, 1.0).toImage();
       QCOMPARE(image.size(), size);
       QCOMPARE(qAlpha(image.pixel(size.width() / 2, size.height() / 2)), 255);
+      QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     }
   }
 
