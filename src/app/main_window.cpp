@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include <QLayout>
+#include <cstdio>
+#include <cstdlib>
 #include <QLineEdit>
 #include <QMenuBar>
 
@@ -10,6 +12,7 @@
 #include "help/help_texts.h"
 #include "pages/design.h"
 #include "pages/layout.h"
+#include "pages/names.h"
 #include "pages/page.h"
 #include "pages/shell.h"
 
@@ -49,6 +52,13 @@ MainWindow::MainWindow(Shell& shell, QWidget* parent) : QMainWindow(parent), she
   tab_Dst->setCurrentIndex(0);
   accessibility::followPages(tab_Dst, [this](const QString& caption) { shell_.announce(caption); });
 
+  // Where a table or a command names a control that is not there, the
+  // program stops here, saying which.
+  if (const QStringList missing = names::unresolved(this, kPages, design::kStrip);
+      !missing.isEmpty()) {
+    std::fprintf(stderr, "velmora: no control named %s\n", qPrintable(missing.join(", ")));
+    std::exit(1);
+  }
   buildMenu();
   chainFocus();
 

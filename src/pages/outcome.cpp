@@ -15,6 +15,7 @@ namespace {
 template <typename Control>
 Control* find(const QWidget* window, std::string_view control) {
   auto* found = window->findChild<Control*>(layout::text(control));
+  // The window checks every name a command uses as it starts (names.h).
   Q_ASSERT_X(found != nullptr, "outcome", "no control of that name and kind");
   return found;
 }

@@ -2,6 +2,7 @@
 #include <QMenuBar>
 
 #include "help/help_texts.h"
+#include "pages/names.h"
 #include "ui_support.h"
 
 class TestMainWindow : public QObject {
@@ -95,6 +96,30 @@ class TestMainWindow : public QObject {
                  qPrintable(name));
       }
     }
+  }
+
+  // Every name that the tables and the commands use names a control of the
+  // window; one that does not is reported with what uses it.
+  void everyNameResolves_data() {
+    QTest::addColumn<QString>("renamed");
+    QTest::addColumn<QString>("reported");
+    QTest::newRow("none") << "" << "";
+    QTest::newRow("written from another page") << "txt_IVA" << "txt_IVA (written by Com_Go_2)";
+    QTest::newRow("a label written") << "lab_CR1" << "lab_CR1 (written by com_go3)";
+    QTest::newRow("a check box read") << "Chk_dst1" << "Chk_dst1 (read by com_go3)";
+    QTest::newRow("read out") << "Txt_BDC" << "Txt_BDC (read out after Com_go)";
+    QTest::newRow("cleared") << "txt_pvol" << "txt_pvol (cleared by com_clear3)";
+    QTest::newRow("named by a caption") << "Txt_AID_a" << "Txt_AID_a (named by Lab_int_adv_dur)";
+  }
+  void everyNameResolves() {
+    QFETCH(QString, renamed);
+    QFETCH(QString, reported);
+    if (!renamed.isEmpty()) w->find<QWidget>(qPrintable(renamed))->setObjectName("renamed");
+    const design::Page* const pages[] = {&design::kDynamicStrokePage, &design::kCamTimingPage,
+                                         &design::kCompressionPage};
+    const QStringList missing = names::unresolved(w->window.get(), pages, design::kStrip);
+    QCOMPARE(missing.contains(reported), !renamed.isEmpty());
+    QCOMPARE(missing.isEmpty(), renamed.isEmpty());
   }
 
   void menuCommandsShowTheirTexts() {
