@@ -3,13 +3,15 @@
 //   QT_QPA_PLATFORM=offscreen velmora-screenshot OUTPUT_DIR          page0.png ... page2.png
 //   QT_QPA_PLATFORM=offscreen velmora-screenshot --dark OUTPUT_DIR   page0-dark.png ...
 // With --dark the desktop palette is a dark one and every page holds an
-// example calculation, as a user of a dark theme sees it.
+// example calculation, as a user of a dark theme sees it, the focus on the
+// page's Calculate.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
+#include <QPushButton>
 #include <QThread>
 #include <cstdio>
 #include <initializer_list>
@@ -109,6 +111,12 @@ int main(int argc, char** argv) {
   if (dark) calculateExample(window);
   for (int page = 0; page < 3; ++page) {
     window.tabControl()->setCurrentIndex(page);
+    // After the example the focus is on the page's Calculate, off the tab
+    // strip, shown as to a user of the keyboard.
+    if (dark) {
+      window.setAttribute(Qt::WA_KeyboardFocusChange);
+      window.tabControl()->currentPage()->findChild<QPushButton*>()->setFocus();
+    }
     QApplication::processEvents();
     const QString path =
         QStringLiteral("%1/page%2%3.png").arg(dir).arg(page).arg(dark ? "-dark" : "");

@@ -156,7 +156,8 @@ class Sway(Session):
         wait_for("the window", lambda: [w for w in self.windows() if title in w["title"]])
 
     def windows(self):
-        """Each window's title and its box, frame left out, in the output's pixels."""
+        """Each window's title, Wayland app id and box, frame left out, in the output's
+        pixels."""
         tree = json.loads(subprocess.run(["swaymsg", "-t", "get_tree"], check=True,
                                          capture_output=True).stdout)
         found = []
@@ -164,7 +165,8 @@ class Sway(Session):
         def walk(node):
             if node.get("pid"):
                 box, inner = node["rect"], node["window_rect"]
-                found.append(dict(title=node["name"], x=box["x"] + inner["x"],
+                found.append(dict(title=node["name"], app_id=node.get("app_id"),
+                                  x=box["x"] + inner["x"],
                                   y=box["y"] + inner["y"], width=inner["width"],
                                   height=inner["height"]))
             for child in node.get("nodes", []) + node.get("floating_nodes", []):
