@@ -6,9 +6,11 @@
 
 // What the pages' commands do, each as one plain function: the texts of the
 // fields it reads go in; out come, in order, the texts it writes and into
-// which control, and the message it shows, if any. A page only reads its
-// fields, calls one of these, writes what comes out and shows the message;
-// the tools, fuzzers, benchmarks and tests call the very same functions.
+// which control, and the message it shows, if any. A page hands its
+// window's fields to the command's Com_*_Click function below, which reads
+// those it needs by name and runs the chain, then writes what comes out and
+// shows the message. The tools, fuzzers, benchmarks and tests call the
+// chains themselves, calculate_* and transfer_stroke, which those run.
 //
 // Field text is UTF-16, as the toolkit keeps it, so a text a command copies
 // from one field into another arrives character for character.
