@@ -17,6 +17,7 @@ Session = sessions.Sway if compositor == "sway" else sessions.Gnome
 session = Session()
 from PIL import Image, ImageChops  # noqa: E402 (after the first session's buses are set)
 import pyatspi  # noqa: E402
+from gi.repository import GLib  # noqa: E402
 
 TITLE = "Dynamic Stroke Length, Cam Timing, & Compression Ratio Calculator"
 # Qt 6.8 draws at fractional scales itself; older Qt draws at 2 and lets the compositor shrink.
@@ -191,8 +192,20 @@ try:
     session.keys("Return")
     sessions.wait_for("the message box to close", lambda: not box_open(), bound=10)
 
-    names = [a.name for a in application()]
     check(field("Crank Stroke") == "", "Clear emptied the fields")
+    # The page brought to the front joins a screen reader's tree: it hears so.
+    added = []
+    pyatspi.Registry.registerEventListener(lambda event: added.append(event.any_data),
+                                           "object:children-changed:add")
+    session.keys("ctrl+Tab")
+
+    def heard_page():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return any(a is not None and a.name == "Cam Timing and Overlap Calculator" for a in added)
+    check(sessions.wait_for("the page", heard_page, bound=10, fail=False),
+          "the page in front joins the accessible tree")
+    names = [a.name for a in application()]
     check(names == ["Velmora"], "one application on the accessibility bus: %s" % names)
 finally:
     session.close()
