@@ -12,12 +12,14 @@ screenshot=$1
 . /etc/os-release
 references=$2/$VERSION_CODENAME
 got=$(mktemp -d)
+home=$(mktemp -d)
 [ "${3:-}" != --renew ] || { rm -rf "$references"; got=$references; mkdir -p "$got"; }
 for mode in --light --dark; do
-  env -i PATH="$PATH" HOME="$got" XDG_RUNTIME_DIR="$got" QT_QPA_PLATFORM=offscreen \
+  env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=offscreen \
     QT_STYLE_OVERRIDE=Windows "$screenshot" ${mode#--light} "$got" >/dev/null 2>&1 ||
     { echo "velmora-screenshot $mode failed"; exit 1; }
 done
+rm -rf "$home"
 [ "${3:-}" != --renew ] || exit 0
 [ -d "$references" ] ||
   { echo "no references for Debian $VERSION_CODENAME: scripts/references renders them"; exit 1; }
