@@ -5,13 +5,11 @@ Tests import this module and call become_user() first: run as root, they go on a
 nobody, since sway refuses to run as root."""
 import atexit, ctypes, glob, json, os, re, shutil, subprocess, sys, tempfile, time
 
-SKIP = 77  # CTest's skip code, for a tool that is not installed
-
-
 def need(*tools):
+    """Skips the test, with CTest's code, where a tool is not installed."""
     missing = [t for t in tools if not shutil.which(t)]
     if missing:
-        sys.exit(print("skipped: not installed: " + ", ".join(missing)) or SKIP)
+        sys.exit(print("skipped: not installed: " + ", ".join(missing)) or 77)
 
 
 def become_user(*programs):
@@ -176,18 +174,18 @@ class Sway(Session):
 
 
 class Gnome(Session):
-    """GNOME Shell headless on Wayland with a private system bus, as a desktop user has it
-    (XWayland too, unless x11=False). Keys, and the pointer, through mutter's RemoteDesktop
-    API; screenshots and the window list from GNOME Shell."""
+    """GNOME Shell headless on Wayland, XWayland too, with a private system bus, as a desktop
+    user has it. Keys, and the pointer, through mutter's RemoteDesktop API; screenshots and
+    the window list from GNOME Shell."""
     name = "GNOME"
     settings = {"org/gnome/desktop/notifications": {"show-banners": "false"},
                 "org/gnome/desktop/a11y/applications": {"screen-reader-enabled": "false"}}
     # What GNOME's session starts for X11 programs: their scale and fonts.
     XSETTINGS = "/usr/libexec/gsd-xsettings"
 
-    def __init__(self, scale=1, x11=True):
-        need("gnome-shell", "dbus-daemon", *(["Xwayland", self.XSETTINGS] if x11 else []))
-        if x11 and not os.path.isdir("/tmp/.X11-unix"):  # made at boot where X11 is installed
+    def __init__(self, scale=1):
+        need("gnome-shell", "dbus-daemon", "Xwayland", self.XSETTINGS)
+        if not os.path.isdir("/tmp/.X11-unix"):  # made at boot where X11 is installed
             os.mkdir("/tmp/.X11-unix")
             os.chmod("/tmp/.X11-unix", 0o1777)
         if scale != int(scale):  # fractional scales are still an experiment of GNOME's
@@ -206,11 +204,9 @@ class Gnome(Session):
                           XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP="GNOME")
         wait_for("the system bus", lambda: os.path.exists(os.path.join(self.work, "system_bus")))
         self.log = os.path.join(self.work, "gnome-shell.log")
-        # Big enough for the window at scale 2.
         # Unsafe mode gives the test GNOME Shell's window list and screenshots, which it keeps
-        # for its own tools otherwise.
+        # for its own tools otherwise. The monitor is big enough for the window at scale 2.
         self.start("gnome-shell", "--headless", "--unsafe-mode", "--wayland",
-                   *([] if x11 else ["--no-x11"]),
                    "--virtual-monitor", "2040x1530", error=open(self.log, "w"))
         from gi.repository import Gio, GLib
         self.GLib = GLib
@@ -220,12 +216,10 @@ class Gnome(Session):
         needed = ("org.gnome.Shell.Screenshot", "org.gnome.Shell.Introspect",
                   "org.gnome.Mutter.RemoteDesktop", "org.gnome.Mutter.DisplayConfig")
         wait_for("GNOME Shell", lambda: all(map(self._has, needed)), 60, self.log)
-        os.environ["WAYLAND_DISPLAY"] = "wayland-0"
-        if x11:
-            display = wait_for("XWayland", lambda: re.search(r"public X11 display (:\d+)",
-                                                             open(self.log).read()))
-            os.environ.update(DISPLAY=display.group(1), XAUTHORITY=glob.glob(
-                os.path.join(self.work, ".mutter-Xwaylandauth.*"))[0])
+        display = wait_for("XWayland", lambda: re.search(r"public X11 display (:\d+)",
+                                                         open(self.log).read()))
+        os.environ.update(WAYLAND_DISPLAY="wayland-0", DISPLAY=display.group(1), XAUTHORITY=glob.glob(
+            os.path.join(self.work, ".mutter-Xwaylandauth.*"))[0])
         desk = "org.gnome.Mutter.RemoteDesktop"
         self.remote = self._call(desk, "/org/gnome/Mutter/RemoteDesktop", desk,
                                  "CreateSession")[0]
@@ -236,9 +230,8 @@ class Gnome(Session):
         self.keys("Shift_L")
         if scale != 1:
             self._scale(scale)
-        if x11:
-            self.start(self.XSETTINGS)
-            wait_for("GNOME's X settings", lambda: self._has("org.gnome.SettingsDaemon.XSettings"))
+        self.start(self.XSETTINGS)
+        wait_for("GNOME's X settings", lambda: self._has("org.gnome.SettingsDaemon.XSettings"))
 
     def _has(self, name):
         return self._call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",

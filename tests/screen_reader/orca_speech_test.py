@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """What Orca says while a keyboard user works Velmora, on X11 (Xvfb, keys from xdotool) or on
-GNOME's Wayland session (headless GNOME Shell without X11, keys through mutter, which hands
-them on to Orca 48 and later). Orca runs without a synthesizer and writes each utterance to
+GNOME's Wayland session (headless GNOME Shell, keys through mutter, which hands them on to
+Orca 48 and later; Velmora a Wayland client, XWayland there only for Orca 48.1, which reads
+the keyboard's map through X). Orca runs without a synthesizer and writes each utterance to
 its debug log as a "SPEECH OUTPUT:" line (Orca 43 and Orca 48 both do); each expected
 utterance is waited for, with a bound only to fail.
 Usage: orca_speech_test.py VELMORA [x11|gnome]. Exit 77, skipped: a tool is missing, or an
