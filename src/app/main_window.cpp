@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 
 #include <QLayout>
-#include <cstdio>
-#include <cstdlib>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/accessibility.h"
 #include "app/app_icon.h"

@@ -1,7 +1,7 @@
 #include "app/session.h"
 
-#include <QFontDatabase>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QWidget>
@@ -52,22 +52,6 @@ bool fitsFrame(const QString& title, const QMargins& frame, int width) {
   return true;
 }
 
-}  // namespace
-
-void prepare() {
-  // Qt's own accessibility bridge serves this process; GTK's would add an
-  // empty application named after the program.
-  qputenv("NO_AT_BRIDGE", "1");
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-  // A choice the user made stands. Without XWayland (no DISPLAY), Wayland it is.
-  if (!isSet("QT_QPA_PLATFORM") && onGnomeWayland() && isSet("DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
-  }
-#endif
-}
-
-namespace {
-
 // Gives the window the shortened title once Qt has made its frame: on
 // GNOME, only when the compositor has first answered, after the window is
 // shown. Until then the frame's margins are empty, as they stay where the
@@ -104,6 +88,18 @@ class TitleFitter : public QObject {
 };
 
 }  // namespace
+
+void prepare() {
+  // Qt's own accessibility bridge serves this process; GTK's would add an
+  // empty application named after the program.
+  qputenv("NO_AT_BRIDGE", "1");
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  // A choice the user made stands. Without XWayland (no DISPLAY), Wayland it is.
+  if (!isSet("QT_QPA_PLATFORM") && onGnomeWayland() && isSet("DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+  }
+#endif
+}
 
 void fitTitle(QWidget* window) {
   if (QGuiApplication::platformName() == QLatin1String("wayland") && window->windowHandle()) {

@@ -196,10 +196,12 @@ class TestAccessibility : public QObject {
   void eventsAreDescribed_data() {
     QTest::addColumn<QString>("valve");
     QTest::addColumn<QString>("event");
+    // clang-format off
     QTest::newRow("txt_I_Open") << "Intake" << "opens";
     QTest::newRow("txt_I_Close") << "Intake" << "closes";
     QTest::newRow("txt_E_Open") << "Exhaust" << "opens";
     QTest::newRow("txt_E_Close") << "Exhaust" << "closes";
+    // clang-format on
   }
   void eventsAreDescribed() {
     QFETCH(QString, valve);
@@ -306,8 +308,8 @@ class TestAccessibility : public QObject {
     QTest::addColumn<QColor>("fill");  // the theme's for fields
     QTest::addColumn<bool>("whileOpen");
     QTest::newRow("GNOME light") << QColor(0xfa, 0xf9, 0xf8) << QColor(0xf6, 0xf5, 0xf4) << false;
-    QTest::newRow("GNOME dark, while open") << QColor(0x32, 0x32, 0x32) << QColor(0x32, 0x32, 0x32)
-                                            << true;
+    QTest::newRow("GNOME dark, while open")
+        << QColor(0x32, 0x32, 0x32) << QColor(0x32, 0x32, 0x32) << true;
   }
   void fieldsStandOutFromThePage() {
     QFETCH(QColor, page);

@@ -103,6 +103,7 @@ class TestMainWindow : public QObject {
   void everyNameResolves_data() {
     QTest::addColumn<QString>("renamed");
     QTest::addColumn<QString>("reported");
+    // clang-format off
     QTest::newRow("none") << "" << "";
     QTest::newRow("written from another page") << "txt_IVA" << "txt_IVA (written by Com_Go_2)";
     QTest::newRow("a label written") << "lab_CR1" << "lab_CR1 (written by com_go3)";
@@ -110,6 +111,7 @@ class TestMainWindow : public QObject {
     QTest::newRow("read out") << "Txt_BDC" << "Txt_BDC (read out after Com_go)";
     QTest::newRow("cleared") << "txt_pvol" << "txt_pvol (cleared by com_clear3)";
     QTest::newRow("named by a caption") << "Txt_AID_a" << "Txt_AID_a (named by Lab_int_adv_dur)";
+    // clang-format on
   }
   void everyNameResolves() {
     QFETCH(QString, renamed);
