@@ -88,6 +88,7 @@ class Session:
                 process.wait(5)
             except subprocess.TimeoutExpired:
                 process.kill()
+                process.wait()  # reaped here: in a PID namespace nothing else may reap it
         shutil.rmtree(self.work, ignore_errors=True)
 
     def __enter__(self):
